@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs, as root on Debian 12, the packages that building and testing need and that are
+# missing. Nothing is done when all of them are present.
+set -eu
+here=$(dirname "$0")
+packages=$(grep -v '^#' "$here/debian-packages.txt" | tr '\n' ' ')
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  # shellcheck disable=SC2086
+  apt-get install -y $missing
+fi
