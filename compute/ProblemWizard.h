@@ -121,6 +121,7 @@ public:
 
     // What the window shows.
     const ProblemState& state() const { return m_state; }
+    const WizardView& view() const { return m_view; }
     bool tabVisible(Page page) const { return m_tabVisible[Index(page)]; }
     Page activePage() const { return m_active; }
     bool pagesEnabled() const { return m_pagesEnabled; }
