@@ -25,14 +25,17 @@ Real DepthAtTime(Real t, Real z1, Real ze, Real t1, Real gamma) {
     return ze * (1.0 - Exp(Ln(1.0 - z1 / ze) * Power(t / t1, gamma)));
 }
 
+Real DepthLaw::at(Real t) const { return m_ze * (1.0 - Exp(m_lnRemaining * Power(t / m_t1, m_gamma))); }
+
 int FillCurve(PointSink& sink, Real z1, Real ze, Real t1, Real gamma, Real dt1, Real dt2, Real T1) {
+    const DepthLaw law(z1, ze, t1, gamma);
     Real t = 0.0;
     int count = 0;
     Real previous = 0.0;
     // Fine phase. The point limit also bounds this phase, so that a step too small to advance
     // the time cannot loop for ever.
     do {
-        const Real z = DepthAtTime(t, z1, ze, t1, gamma);
+        const Real z = law.at(t);
         sink.addPoint(t, z);
         ++count;
         previous = z;
@@ -41,7 +44,7 @@ int FillCurve(PointSink& sink, Real z1, Real ze, Real t1, Real gamma, Real dt1, 
     if (count >= kMaxCurvePoints) return count;
     // Coarse phase.
     for (;;) {
-        const Real z = DepthAtTime(t, z1, ze, t1, gamma);
+        const Real z = law.at(t);
         sink.addPoint(t, z);
         ++count;
         if (count >= kMaxCurvePoints || (Abs(z - previous) / previous).value() < 1e-6) break;
@@ -60,13 +63,14 @@ Real FillLiveBedCurve(PointSink& sink, Real z1, Real ze, Real t1, Real qs, Real 
     const Real dt1 = 0.02 * t1, dt2 = t1, T1 = 5.0 * t1;
     // Sediment brought in over one fine step, as a volume of bed per unit width.
     auto supply = [&] { return qs * dt1 / (1.0 - p); };
+    const DepthLaw law(z1, ze, t1, gamma);
     Real z = 0.0, zc = 0.0, t = 0.0;
     int points = 0;
     // Fine phase: t = i dt1, as a product.
     for (int i = 1;; ++i) {
         t = Real(static_cast<double>(i)) * dt1;
         const Real zp = z, zcp = zc;
-        zc = DepthAtTime(t, z1, ze, t1, gamma);
+        zc = law.at(t);
         z = Sqrt(zp * zp + (6.0 * (zc * zc - zcp * zcp) - supply()) / 20.0);
         sink.addPoint(t, z);
         ++points;
@@ -77,7 +81,7 @@ Real FillLiveBedCurve(PointSink& sink, Real z1, Real ze, Real t1, Real qs, Real 
         t += dt2;
         ++steps;
         const Real zp = z, zcp = zc;
-        zc = DepthAtTime(t, z1, ze, t1, gamma);
+        zc = law.at(t);
         z = Sqrt(zp * zp + (6.0 * (zc * zc - zcp * zcp) - supply()) / 20.0);
         sink.addPoint(t, z);
         if (z.value() < zp.value() || steps >= kMaxCurvePoints ||

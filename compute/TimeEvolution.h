@@ -27,6 +27,18 @@ Real TimeScaleC(Real h, Real delta, Real Fr, Real Re, Real Uc, Real U, Real alph
 // Z(t) = ze (1 - exp(ln(1 - z1/ze) (t/t1)^gamma)).
 Real DepthAtTime(Real t, Real z1, Real ze, Real t1, Real gamma);
 
+// The same law with its constant logarithm formed once, for the many points of a curve; it gives
+// exactly the values of DepthAtTime.
+class DepthLaw {
+public:
+    DepthLaw(Real z1, Real ze, Real t1, Real gamma)
+        : m_ze(ze), m_t1(t1), m_gamma(gamma), m_lnRemaining(Ln(1.0 - z1 / ze)) {}
+    Real at(Real t) const;
+
+private:
+    Real m_ze, m_t1, m_gamma, m_lnRemaining;
+};
+
 constexpr int kMaxCurvePoints = 5000;
 
 // Curve filling: a fine phase from t = 0 in steps dt1 up to T1, then a coarse phase in steps dt2
