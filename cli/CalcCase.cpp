@@ -189,7 +189,8 @@ Json AnswerLine(const std::string& line, bool withSeries) {
     Json in;
     try {
         in = Json::parse(line);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // Syntax errors, and numbers beyond the double range (1e400).
         return ShapeError(std::string("not valid JSON: ") + e.what());
     }
     CaseInput c;
