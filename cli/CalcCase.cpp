@@ -153,7 +153,7 @@ Json Answer(const CaseInput& c, bool withSeries) {
     out["error"] = error;
     out["state"] = StateJson(s);
     Json slots = Json::array();
-    for (const FormulaSlot& slot : w.panel().slots) {
+    for (const FormulaSlot& slot : w.panel().slot) {
         slots.push_back({{"caption", slot.caption}, {"active", slot.bold}});
     }
     out["slots"] = slots;

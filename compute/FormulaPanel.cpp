@@ -184,7 +184,7 @@ int SlotButtonTop(int slot) { return 24 * (slot + 1); }
 
 void ApplyAvailability(PanelState& panel, const AvailabilityCodes& codes) {
     for (int k = 0; k < kSlotCount; ++k) {
-        FormulaSlot& slot = panel.slots[static_cast<std::size_t>(k)];
+        FormulaSlot& slot = panel.slot[static_cast<std::size_t>(k)];
         switch (codes[static_cast<std::size_t>(k)]) {
             case Availability::Keep:
                 break;
@@ -212,7 +212,7 @@ void FillPanel(PanelState& panel, std::int32_t code, const Presence& present) {
         return;
     }
     for (int k = 0; k < kSlotCount; ++k) {
-        FormulaSlot& slot = panel.slots[static_cast<std::size_t>(k)];
+        FormulaSlot& slot = panel.slot[static_cast<std::size_t>(k)];
         if (const char* name = names[static_cast<std::size_t>(k)]) {
             slot.shown = true;
             slot.bold = false;

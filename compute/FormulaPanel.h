@@ -50,7 +50,7 @@ struct FormulaSlot {
 struct PanelState {
     bool visible = false;
     int height = 0;
-    std::array<FormulaSlot, kSlotCount> slots;
+    std::array<FormulaSlot, kSlotCount> slot;
 };
 
 // Top of slot button k (0-based) within the panel.

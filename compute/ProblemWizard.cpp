@@ -61,10 +61,10 @@ public:
     std::string boxText(Box box) const override { return m_w.m_view.boxText(box); }
     bool roughnessByHeight() const override { return m_w.m_byHeight; }
     std::string caption(int slot) const override {
-        return m_w.m_panel.slots[static_cast<std::size_t>(slot)].caption;
+        return m_w.m_panel.slot[static_cast<std::size_t>(slot)].caption;
     }
     bool isBold(int slot) const override {
-        return m_w.m_panel.slots[static_cast<std::size_t>(slot)].bold;
+        return m_w.m_panel.slot[static_cast<std::size_t>(slot)].bold;
     }
     void setTitle(int slot, const std::string& title) override {
         m_w.m_series[static_cast<std::size_t>(slot)].title = title;
@@ -145,7 +145,7 @@ void ProblemWizard::pageShown(Page page) {
             break;
         case Page::Problema:
             composeCode(kLevelResults);
-            m_results = BuildResultsPage(m_state.ProbCodi, m_state, m_panel.slots);
+            m_results = BuildResultsPage(m_state.ProbCodi, m_state, m_panel.slot);
             m_view.showResults(*m_results);
             break;
         case Page::Grafico:

@@ -11,9 +11,9 @@ namespace {
 
 class PageBuilder {
 public:
-    PageBuilder(const ProblemState& s, const std::array<FormulaSlot, kSlotCount>& slots,
+    PageBuilder(const ProblemState& s, const std::array<FormulaSlot, kSlotCount>& formulaSlots,
                 ResultsPage& page)
-        : m_s(s), m_slots(slots), m_page(page) {}
+        : m_s(s), m_slots(formulaSlots), m_page(page) {}
 
     void add(const std::string& stem, const std::string& caption, const std::string& value,
              const std::string& unit) {
@@ -94,11 +94,11 @@ const char* PictureOf(std::int32_t code) {
 }  // namespace
 
 ResultsPage BuildResultsPage(std::int32_t code, const ProblemState& s,
-                             const std::array<FormulaSlot, kSlotCount>& slots) {
+                             const std::array<FormulaSlot, kSlotCount>& formulaSlots) {
     ResultsPage page;
     page.code = code;
     page.picture1 = PictureOf(code);
-    PageBuilder b(s, slots, page);
+    PageBuilder b(s, formulaSlots, page);
     switch (code) {
         case 22: {
             b.common();

@@ -35,6 +35,6 @@ bool IsLiveBed(const ProblemState& s);
 
 // The page for a Results-level code, from the state and the formula slots (caption and bold).
 ResultsPage BuildResultsPage(std::int32_t code, const ProblemState& s,
-                             const std::array<FormulaSlot, kSlotCount>& slots);
+                             const std::array<FormulaSlot, kSlotCount>& formulaSlots);
 
 }  // namespace taldor

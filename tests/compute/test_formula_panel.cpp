@@ -16,7 +16,7 @@ Presence PresentExcept(std::set<Box> empty) {
 }
 
 std::array<bool, kSlotCount> Bold(const PanelState& p) {
-    return {p.slots[0].bold, p.slots[1].bold, p.slots[2].bold, p.slots[3].bold};
+    return {p.slot[0].bold, p.slot[1].bold, p.slot[2].bold, p.slot[3].bold};
 }
 
 using B4 = std::array<bool, kSlotCount>;
@@ -51,21 +51,21 @@ TEST(FormulaPanel, NamesHeightsAndHiddenSlots) {
     FillPanel(panel, 111, PresentExcept({}));
     EXPECT_TRUE(panel.visible);
     EXPECT_EQ(panel.height, 56);
-    EXPECT_EQ(panel.slots[0].caption, "Dietz");
+    EXPECT_EQ(panel.slot[0].caption, "Dietz");
     for (int k = 1; k < 4; ++k) {
-        EXPECT_EQ(panel.slots[static_cast<std::size_t>(k)].caption, "inactive");
-        EXPECT_FALSE(panel.slots[static_cast<std::size_t>(k)].shown);
+        EXPECT_EQ(panel.slot[static_cast<std::size_t>(k)].caption, "inactive");
+        EXPECT_FALSE(panel.slot[static_cast<std::size_t>(k)].shown);
     }
     FillPanel(panel, 1122, PresentExcept({}));
     EXPECT_EQ(panel.height, 80);
-    EXPECT_EQ(panel.slots[1].caption, "Fahlbusch");
+    EXPECT_EQ(panel.slot[1].caption, "Fahlbusch");
     FillPanel(panel, 22, PresentExcept({}));
     EXPECT_EQ(panel.height, 128);
-    EXPECT_EQ(panel.slots[3].caption, "Critical failure lenght");
+    EXPECT_EQ(panel.slot[3].caption, "Critical failure lenght");
     // Code 211 has no rule: its slot stays plain.
     FillPanel(panel, 211, PresentExcept({}));
-    EXPECT_EQ(panel.slots[0].caption, "Dietz");
-    EXPECT_FALSE(panel.slots[0].bold);
+    EXPECT_EQ(panel.slot[0].caption, "Dietz");
+    EXPECT_FALSE(panel.slot[0].bold);
     // An intermediate code hides the panel.
     FillPanel(panel, 11, PresentExcept({}));
     EXPECT_FALSE(panel.visible);
@@ -74,10 +74,10 @@ TEST(FormulaPanel, NamesHeightsAndHiddenSlots) {
 TEST(FormulaPanel, HiddenSlotsKeepTheirStyle) {
     PanelState panel;
     FillPanel(panel, 122, PresentExcept({}));
-    ASSERT_TRUE(panel.slots[3].bold);
+    ASSERT_TRUE(panel.slot[3].bold);
     FillPanel(panel, 111, PresentExcept({}));
-    EXPECT_EQ(panel.slots[3].caption, "inactive");
-    EXPECT_TRUE(panel.slots[3].bold);
+    EXPECT_EQ(panel.slot[3].caption, "inactive");
+    EXPECT_TRUE(panel.slot[3].bold);
 }
 
 TEST(FormulaPanel, RulesFollowTheBoxes) {

@@ -68,7 +68,7 @@ TEST(Step, IsThePlungingJetDepthMinusTheJump) {
 TEST(Step, InactiveSlotKeepsItsSeriesTitleAndOutput) {
     RecordedWindow w;
     FollowRoad(w, kStep, {{Box::EstrLongPlat, "4.5"}});  // no angle of repose: slot 1 plain
-    ASSERT_FALSE(w.wizard.panel().slots[0].bold);
+    ASSERT_FALSE(w.wizard.panel().slot[0].bold);
     w.wizard.btnN3Click();
     EXPECT_EQ(w.wizard.state().OutpErosMaxi1, 0.0);
     EXPECT_EQ(w.wizard.series(0).title, "(a)");
@@ -82,8 +82,8 @@ TEST(PlungingJet, EmptiedD90MakesBothFormulaeInactiveWithoutAFault) {
     RecordedWindow w;
     FollowRoad(w, kPlunging, kShortProtection);
     w.view.setBoxText(Box::SediDiam90N3, "");
-    ASSERT_FALSE(w.wizard.panel().slots[0].bold);
-    ASSERT_FALSE(w.wizard.panel().slots[1].bold);
+    ASSERT_FALSE(w.wizard.panel().slot[0].bold);
+    ASSERT_FALSE(w.wizard.panel().slot[1].bold);
     w.wizard.btnN3Click();
     EXPECT_TRUE(w.view.messages().size() == 1);  // only the protection notice
     EXPECT_EQ(w.wizard.series(0).title, "inactive");
@@ -178,7 +178,7 @@ TEST(Faults, AFaultInsideTheRoutineHidesTheResultsTabItHadShown) {
     // 0/0 in Bornmann & Julien.
     FollowRoad(w, kPlunging, {{Box::EstrLongPlat, "4.5"}, {Box::SediAnguRepo, "0"},
                               {Box::FlujAnguChorSupeLibr, "0"}});
-    ASSERT_TRUE(w.wizard.panel().slots[0].bold);
+    ASSERT_TRUE(w.wizard.panel().slot[0].bold);
     w.wizard.btnN3Click();
     EXPECT_EQ(w.view.messages().back(), "Invalid floating point operation");
     EXPECT_FALSE(w.wizard.tabVisible(Page::Problema));

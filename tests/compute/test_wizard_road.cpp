@@ -126,8 +126,8 @@ TEST(Road, ProtectedSpurDikeSkipsTheComplementaryPage) {
     EXPECT_FALSE(w.wizard.tabVisible(Page::Nivel3));
     EXPECT_EQ(w.wizard.state().ClasPlatSufi, true);
     // The Complementary Data page's panel was filled for 211.
-    EXPECT_EQ(w.wizard.panel().slots[0].caption, "Dietz");
-    EXPECT_FALSE(w.wizard.panel().slots[0].bold);
+    EXPECT_EQ(w.wizard.panel().slot[0].caption, "Dietz");
+    EXPECT_FALSE(w.wizard.panel().slot[0].bold);
     EXPECT_EQ(w.wizard.state().EstrAnchEstr, 250.0);
     EXPECT_EQ(w.wizard.state().EstrLongEstr, 8.75);
 }
@@ -290,17 +290,17 @@ TEST(Refusal, SedimentDiameterHasItsOwnMessage) {
 TEST(Panel, FollowsTheBoxesOfItsCode) {
     RecordedWindow w;
     FollowRoad(w, {0, 0, 0}, {{Box::EstrLongPlat, "4.5"}});
-    EXPECT_FALSE(w.wizard.panel().slots[0].bold);
-    EXPECT_TRUE(w.wizard.panel().slots[1].bold);
+    EXPECT_FALSE(w.wizard.panel().slot[0].bold);
+    EXPECT_TRUE(w.wizard.panel().slot[1].bold);
     w.view.setBoxText(Box::SediAnguRepo, "3");  // typing
-    EXPECT_TRUE(w.wizard.panel().slots[0].bold);
+    EXPECT_TRUE(w.wizard.panel().slot[0].bold);
     // A refused value empties the box, and the change turns the formula plain again.
     w.wizard.boxEnter(Box::SediAnguRepo);
     w.view.setBoxText(Box::SediAnguRepo, "95");
-    EXPECT_TRUE(w.wizard.panel().slots[0].bold);
+    EXPECT_TRUE(w.wizard.panel().slot[0].bold);
     EXPECT_FALSE(w.wizard.boxExit(Box::SediAnguRepo));
-    EXPECT_FALSE(w.wizard.panel().slots[0].bold);
-    EXPECT_TRUE(w.wizard.panel().slots[1].bold);
+    EXPECT_FALSE(w.wizard.panel().slot[0].bold);
+    EXPECT_TRUE(w.wizard.panel().slot[1].bold);
 }
 
 TEST(Panel, HighlightAddsLabelsUntilTheTimer) {
@@ -315,7 +315,7 @@ TEST(Panel, HighlightAddsLabelsUntilTheTimer) {
     w.wizard.timerTimer();
     EXPECT_FALSE(w.wizard.highlightTimerRunning());
     for (Box b : HighlightableInputs()) EXPECT_FALSE(w.wizard.labelHighlighted(b));
-    EXPECT_FALSE(w.wizard.panel().slots[0].bold);  // pressing a slot never changes its style
+    EXPECT_FALSE(w.wizard.panel().slot[0].bold);  // pressing a slot never changes its style
 }
 
 TEST(Panel, RangeButtons) {
@@ -344,7 +344,7 @@ TEST(Picker, WritesTheValueAndComparesWithTheTextBefore) {
     EXPECT_EQ(w.view.boxText(Box::SediAnguRepo), "29");
     EXPECT_FALSE(w.wizard.tabVisible(Page::Problema));
     EXPECT_TRUE(w.wizard.pickerChosen(Box::SediAnguRepo, ""));  // OK without a row
-    EXPECT_FALSE(w.wizard.panel().slots[0].bold);
+    EXPECT_FALSE(w.wizard.panel().slot[0].bold);
 }
 
 TEST(Windows, EachWindowHasItsOwnProblem) {
