@@ -166,6 +166,8 @@ TfrmProbTipo::TfrmProbTipo(taldor::ui::FrameServices* frame, QWidget* parent)
 
     taldor::WizardView& view = *this;
     m_wizard = std::make_unique<taldor::ProblemWizard>(view);
+    // The user starts typing in the first box of the Global Data page.
+    m_edit[Index(Box::AguaDens)]->setFocus(Qt::OtherFocusReason);
 }
 
 TfrmProbTipo::~TfrmProbTipo() {

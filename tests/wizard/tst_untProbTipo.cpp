@@ -27,6 +27,7 @@
 
 #include "FrameServices.h"
 #include "Modal.h"
+#include "ResultsPageView.h"
 #include "untProbTipo.h"
 
 void PlatformClick(QWidget* widget, QPoint pos);
@@ -613,6 +614,29 @@ private slots:
         QCOMPARE(current(), 1);
     }
 
+    // Ctrl+Tab moves between the visible pages, after the box's exit check.
+    void ctrlTabChangesPageAfterTheCheck() {
+        open();
+        QCOMPARE(QApplication::focusWidget(), edit("edtAguaDens"));
+        click("btnN0");
+        answer("rg0", 0);
+        clickTab(0);
+        type("edtAguaDens", "abc");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(messages(), QStringList{kInvalid});
+        QCOMPARE(current(), 0);
+        QCOMPARE(QApplication::focusWidget(), edit("edtAguaDens"));
+        QTest::keyClicks(edit("edtAguaDens"), "1000");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(current(), 1);
+        // The next tab is hidden: the page stays.
+        type("edtFlujTiraRest", "1.2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(current(), 1);
+        QCOMPARE(tabsShown(), QString("01"));
+        QCOMPARE(messages(), QStringList{kInvalid});
+    }
+
     void acceptedExitActsBeforeTheClick() {
         open();
         follow(RoadTo(22));
@@ -844,6 +868,15 @@ private slots:
         // A slot with no inputs to show still starts the timer.
         click("btn3");
         QVERIFY(timer->isActive());
+    }
+
+    void resultsPageButtonsReachTheFrame() {
+        open();
+        auto* results = m_w->findChild<taldor::output::ResultsPageView*>();
+        QVERIFY(results);
+        QCOMPARE(results->parentWidget(), get("tbshProblema"));
+        emit results->pictureClicked("TfrmPictPCZ");
+        QCOMPARE(m_frame.calls, QStringList{"openPicture TfrmPictPCZ"});
     }
 
     void rangeButtonWithoutSheet() {
