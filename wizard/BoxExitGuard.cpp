@@ -15,7 +15,9 @@ BoxExitGuard::BoxExitGuard(QWidget* window, QTabBar* tabBar, Hooks hooks)
     qApp->installEventFilter(this);
 }
 
-BoxExitGuard::~BoxExitGuard() { qApp->removeEventFilter(this); }
+BoxExitGuard::~BoxExitGuard() {
+    qApp->removeEventFilter(this);
+}
 
 bool BoxExitGuard::inWindow(const QWidget* w) const {
     return w && (w == m_window || m_window->isAncestorOf(w));
@@ -60,26 +62,32 @@ bool BoxExitGuard::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (watched->isWindowType()) {
-                return windowPress(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(event));
+                return windowPress(static_cast<QWindow*>(watched),
+                                   static_cast<QMouseEvent*>(event));
             }
             if (watched->isWidgetType()) {
-                return widgetPress(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
+                return widgetPress(static_cast<QWidget*>(watched),
+                                   static_cast<QMouseEvent*>(event));
             }
             return false;
         case QEvent::MouseButtonRelease:
-            if (m_swallowRelease && watched->isWidgetType() && inWindow(static_cast<QWidget*>(watched))) {
+            if (m_swallowRelease && watched->isWidgetType() &&
+                inWindow(static_cast<QWidget*>(watched))) {
                 m_swallowRelease = false;
                 return true;
             }
             return false;
         case QEvent::KeyPress:
-            if (watched->isWidgetType()) return keyPress(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+            if (watched->isWidgetType())
+                return keyPress(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
             return false;
         case QEvent::FocusOut:
-            if (watched->isWidgetType()) return focusOut(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event));
+            if (watched->isWidgetType())
+                return focusOut(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event));
             return false;
         case QEvent::FocusIn:
-            if (watched->isWidgetType()) return focusIn(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event));
+            if (watched->isWidgetType())
+                return focusIn(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event));
             return false;
         case QEvent::Wheel:
             // The wheel would switch pages without the focus ever leaving the box.
@@ -102,7 +110,8 @@ bool BoxExitGuard::windowPress(QWindow* window, QMouseEvent* e) {
     if (!target) target = top;
     if (!inWindow(target)) return false;
     m_pressedTab = -1;
-    if (target == m_tabBar) m_pressedTab = m_tabBar->tabAt(m_tabBar->mapFromGlobal(e->globalPosition().toPoint()));
+    if (target == m_tabBar)
+        m_pressedTab = m_tabBar->tabAt(m_tabBar->mapFromGlobal(e->globalPosition().toPoint()));
     if (needsCheck(target) && !runExit()) {
         m_pressedTab = -1;
         return true;

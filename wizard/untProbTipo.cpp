@@ -1,7 +1,5 @@
 #include "untProbTipo.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QButtonGroup>
 #include <QFrame>
@@ -17,6 +15,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "BoxExitGuard.h"
 #include "Modal.h"
@@ -96,8 +95,12 @@ const std::array<QuestionText, taldor::kQuestionCount>& QuestionTexts() {
     return texts;
 }
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 void SetBold(QWidget* w, bool bold) {
     QFont f = w->font();
@@ -106,7 +109,8 @@ void SetBold(QWidget* w, bool bold) {
     w->setFont(f);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int top, int width) {
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int top,
+                  int width) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(x, top, width, kLabelH);
@@ -175,11 +179,14 @@ TfrmProbTipo::~TfrmProbTipo() {
     // the logic that is about to go.
     delete m_guard;
     m_guard = nullptr;
-    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
     m_wizard.reset();
 }
 
-QList<QMenu*> TfrmProbTipo::ownMenus() const { return {m_fileMenu, m_windowMenu, m_helpMenu}; }
+QList<QMenu*> TfrmProbTipo::ownMenus() const {
+    return {m_fileMenu, m_windowMenu, m_helpMenu};
+}
 
 // ---- Building ---------------------------------------------------------------------------------
 
@@ -251,7 +258,8 @@ void TfrmProbTipo::buildHeader(QWidget* page, int pageIndex) {
     }
 }
 
-QLabel* TfrmProbTipo::buildCategory(QWidget* page, const QString& name, const QString& caption, int top) {
+QLabel* TfrmProbTipo::buildCategory(QWidget* page, const QString& name, const QString& caption,
+                                    int top) {
     return MakeLabel(page, name, caption, kCategoryX, top, kCategoryW);
 }
 
@@ -267,7 +275,8 @@ void TfrmProbTipo::buildBoxRow(QWidget* page, Box box, int top) {
     const QString stem = info.stem;
     const int labelTop = top + (taldor::LabelTop(1, 1) - taldor::ControlTop(1, 1));
     if (box != Box::CaucCoefMannCauc && box != Box::AltuRugoCauc) {
-        m_label[Index(box)] = MakeLabel(page, "lbl" + stem, Text(info.caption), kParameterX, labelTop, kParameterW);
+        m_label[Index(box)] =
+            MakeLabel(page, "lbl" + stem, Text(info.caption), kParameterX, labelTop, kParameterW);
     }
     auto* edit = new QLineEdit(Text(info.defaultText), page);
     edit->setObjectName("edt" + stem);
@@ -277,7 +286,8 @@ void TfrmProbTipo::buildBoxRow(QWidget* page, Box box, int top) {
         if (m_wizard) m_wizard->boxChanged(box);
     });
     const int unitW = info.picker ? kPickerX - kUnitX - 4 : kUnitW;
-    m_unit[Index(box)] = MakeLabel(page, "lbl" + stem + "Unid", Text(info.unit), kUnitX, labelTop, unitW);
+    m_unit[Index(box)] =
+        MakeLabel(page, "lbl" + stem + "Unid", Text(info.unit), kUnitX, labelTop, unitW);
     if (info.picker) {
         auto* picker = new QPushButton(page);
         picker->setObjectName(info.picker);
@@ -287,7 +297,9 @@ void TfrmProbTipo::buildBoxRow(QWidget* page, Box box, int top) {
     }
 }
 
-void TfrmProbTipo::registerRowControl(Page page, QWidget* w) { m_rowControls[Index(page)].push_back(w); }
+void TfrmProbTipo::registerRowControl(Page page, QWidget* w) {
+    m_rowControls[Index(page)].push_back(w);
+}
 
 void TfrmProbTipo::buildGlobalPage() {
     QWidget* page = buildInputPage(Page::Nivel0, "tbshNivel0", "Global Data");
@@ -298,14 +310,10 @@ void TfrmProbTipo::buildGlobalPage() {
         int group;
         const char* category;  // object name of the heading opening the group, or nullptr
     } rows[] = {
-        {Box::AguaDens, 1, 1, "lblCateN0Agua"},
-        {Box::AguaTemp, 2, 1, nullptr},
-        {Box::SediDensMate, 3, 2, "lblCateN0Sedi"},
-        {Box::SediDiamMedi, 4, 2, nullptr},
-        {Box::ForzAcelGrav, 5, 3, "lblCateN0Forz"},
-        {Box::FlujCaud, 6, 4, "lblCateN0Fluj"},
-        {Box::CaucAnchCauc, 7, 5, "lblCateN0Cauc"},
-        {Box::CaucCoefMannCauc, 8, 5, nullptr},
+        {Box::AguaDens, 1, 1, "lblCateN0Agua"},     {Box::AguaTemp, 2, 1, nullptr},
+        {Box::SediDensMate, 3, 2, "lblCateN0Sedi"}, {Box::SediDiamMedi, 4, 2, nullptr},
+        {Box::ForzAcelGrav, 5, 3, "lblCateN0Forz"}, {Box::FlujCaud, 6, 4, "lblCateN0Fluj"},
+        {Box::CaucAnchCauc, 7, 5, "lblCateN0Cauc"}, {Box::CaucCoefMannCauc, 8, 5, nullptr},
         {Box::AltuRugoCauc, 9, 5, nullptr},
     };
     for (const auto& r : rows) {
@@ -367,7 +375,9 @@ void TfrmProbTipo::buildStructurePage() {
     std::vector<QString> categories;
     for (std::int32_t code : kStructureCodes) {
         for (const taldor::CategoryRow& c : taldor::StructureRows(code).categories) {
-            if (std::find(categories.begin(), categories.end(), QString(c.name)) != categories.end()) continue;
+            if (std::find(categories.begin(), categories.end(), QString(c.name)) !=
+                categories.end())
+                continue;
             categories.push_back(c.name);
             buildCategory(page, c.name, Text(c.caption), 0);
         }
@@ -393,7 +403,9 @@ void TfrmProbTipo::buildComplementaryPage() {
     std::vector<QString> categories;
     for (std::int32_t code : kComplementaryCodes) {
         for (const taldor::CategoryRow& c : taldor::ComplementaryRows(code).categories) {
-            if (std::find(categories.begin(), categories.end(), QString(c.name)) != categories.end()) continue;
+            if (std::find(categories.begin(), categories.end(), QString(c.name)) !=
+                categories.end())
+                continue;
             categories.push_back(c.name);
             buildCategory(page, c.name, Text(c.caption), 0);
         }
@@ -415,7 +427,8 @@ void TfrmProbTipo::buildPanel(QWidget* page) {
     m_panel = new QFrame(page);
     m_panel->setObjectName("pnlFormActi");
     m_panel->setFrameShape(QFrame::StyledPanel);
-    m_panel->setGeometry(kPanelX, kPanelTop, kPanelW, taldor::SlotButtonTop(taldor::kSlotCount - 1) + 32);
+    m_panel->setGeometry(kPanelX, kPanelTop, kPanelW,
+                         taldor::SlotButtonTop(taldor::kSlotCount - 1) + 32);
     MakeLabel(m_panel, "lbl0", "Active formulae", kSlotX + 4, 4, kSlotW);
     for (int k = 0; k < taldor::kSlotCount; ++k) {
         const std::size_t i = static_cast<std::size_t>(k);
@@ -529,7 +542,9 @@ void TfrmProbTipo::userChangedPage(int index) {
 
 void TfrmProbTipo::continueClicked(int index) {
     if (!m_wizard) return;
-    const auto item = [this](Question q) { return m_answers[static_cast<std::size_t>(q)]->checkedId(); };
+    const auto item = [this](Question q) {
+        return m_answers[static_cast<std::size_t>(q)]->checkedId();
+    };
     switch (index) {
         case 0:
             m_wizard->btnContAfue01Click(item(Question::Rg0));
@@ -566,16 +581,22 @@ void TfrmProbTipo::closeWindow() {
 
 // ---- WizardView ------------------------------------------------------------------------------
 
-std::string TfrmProbTipo::boxText(Box box) const { return m_edit[Index(box)]->text().toStdString(); }
+std::string TfrmProbTipo::boxText(Box box) const {
+    return m_edit[Index(box)]->text().toStdString();
+}
 
 void TfrmProbTipo::setBoxText(Box box, const std::string& text) {
     // QLineEdit notifies textChanged for texts set by program as for typed ones.
     m_edit[Index(box)]->setText(Text(text));
 }
 
-void TfrmProbTipo::focusBox(Box box) { m_edit[Index(box)]->setFocus(Qt::OtherFocusReason); }
+void TfrmProbTipo::focusBox(Box box) {
+    m_edit[Index(box)]->setFocus(Qt::OtherFocusReason);
+}
 
-void TfrmProbTipo::showMessage(const std::string& text) { taldor::ui::Information(this, Text(text)); }
+void TfrmProbTipo::showMessage(const std::string& text) {
+    taldor::ui::Information(this, Text(text));
+}
 
 void TfrmProbTipo::showTab(Page page, bool visible) {
     const bool was = m_showingPage;
@@ -596,7 +617,9 @@ void TfrmProbTipo::showActivePage(Page page) {
     m_showingPage = was;
 }
 
-void TfrmProbTipo::setPagesEnabled(bool enabled) { m_pages->setEnabled(enabled); }
+void TfrmProbTipo::setPagesEnabled(bool enabled) {
+    m_pages->setEnabled(enabled);
+}
 
 void TfrmProbTipo::showQuestion(Question q, bool visible) {
     m_question[static_cast<std::size_t>(q)]->setVisible(visible);
@@ -604,7 +627,8 @@ void TfrmProbTipo::showQuestion(Question q, bool visible) {
 
 void TfrmProbTipo::focusQuestion(Question q) {
     QButtonGroup* answers = m_answers[static_cast<std::size_t>(q)];
-    QAbstractButton* button = answers->checkedButton() ? answers->checkedButton() : answers->buttons().first();
+    QAbstractButton* button =
+        answers->checkedButton() ? answers->checkedButton() : answers->buttons().first();
     button->setFocus(Qt::OtherFocusReason);
 }
 
@@ -657,19 +681,30 @@ void TfrmProbTipo::setLabelHighlight(Box box, bool highlighted) {
     QLabel* label = m_label[Index(box)];
     if (!label) return;
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, highlighted ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+    pal.setColor(QPalette::WindowText,
+                 highlighted ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
     label->setPalette(pal);
 }
 
-void TfrmProbTipo::startHighlightTimer() { m_timer->start(); }
+void TfrmProbTipo::startHighlightTimer() {
+    m_timer->start();
+}
 
-void TfrmProbTipo::stopHighlightTimer() { m_timer->stop(); }
+void TfrmProbTipo::stopHighlightTimer() {
+    m_timer->stop();
+}
 
-void TfrmProbTipo::showSeries(int slot, const taldor::SeriesState& series) { m_chart->showSeries(slot, series); }
+void TfrmProbTipo::showSeries(int slot, const taldor::SeriesState& series) {
+    m_chart->showSeries(slot, series);
+}
 
-void TfrmProbTipo::setProblemTitle(const std::string& caption) { m_results->setProblemTitle(Text(caption)); }
+void TfrmProbTipo::setProblemTitle(const std::string& caption) {
+    m_results->setProblemTitle(Text(caption));
+}
 
-void TfrmProbTipo::showResults(const taldor::ResultsPage& page) { m_results->showResults(page); }
+void TfrmProbTipo::showResults(const taldor::ResultsPage& page) {
+    m_results->showResults(page);
+}
 
 void TfrmProbTipo::openRangeSheet(const std::string& sheetClass) {
     taldor::reference::ShowRangeSheet(this, Text(sheetClass));

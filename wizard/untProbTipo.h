@@ -102,7 +102,7 @@ private:
     std::array<QLineEdit*, taldor::kBoxCount> m_edit{};
     std::array<QLabel*, taldor::kBoxCount> m_label{};  // none for the two roughness options
     std::array<QLabel*, taldor::kBoxCount> m_unit{};
-    // Every control that the row layout of a page places, by object name.
+    // Every control of a page that its row layout shows, hides and places.
     std::array<std::vector<QWidget*>, taldor::kPageCount> m_rowControls;
     QRadioButton* m_rbManning = nullptr;
     QRadioButton* m_rbHeight = nullptr;

@@ -23,7 +23,8 @@ QWidget* Find(QWidget* window, const QString& name) {
 void Click(QWidget* window, const QString& name) {
     QWidget* w = Find(window, name);
     // A radio button reacts to clicks on its indicator and caption, not on the rest of its row.
-    const QPoint at = qobject_cast<QRadioButton*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
+    const QPoint at =
+        qobject_cast<QRadioButton*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
     QTest::mouseClick(w, Qt::LeftButton, {}, at);
 }
 

@@ -65,10 +65,8 @@ int main(int argc, char** argv) {
         const char* name;
         Road road;
     } structures[] = {
-        {"structure_11", {0, 0, -1, {}}},
-        {"structure_12", {0, 1, -1, {}}},
-        {"structure_21", {1, 0, -1, {}}},
-        {"structure_22", {1, 1, -1, {}}},
+        {"structure_11", {0, 0, -1, {}}}, {"structure_12", {0, 1, -1, {}}},
+        {"structure_21", {1, 0, -1, {}}}, {"structure_22", {1, 1, -1, {}}},
         {"structure_31", {2, 0, -1, {}}},
     };
     for (const auto& s : structures) {

@@ -19,7 +19,8 @@ namespace {
 // The offscreen platform's notice for every window of fixed size.
 QtMessageHandler g_defaultHandler = nullptr;
 void DropPlatformNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text != "This plugin does not support propagateSizeHints()") g_defaultHandler(type, context, text);
+    if (text != "This plugin does not support propagateSizeHints()")
+        g_defaultHandler(type, context, text);
 }
 
 class NoFrame final : public taldor::ui::FrameServices {
@@ -56,7 +57,8 @@ int main(int argc, char** argv) {
         auto* w = new TfrmProbTipo(&frame, nullptr);
         w->show();
         QApplication::processEvents();
-        std::printf("%-46s %7.2f ms\n", "new window, the first of the process", static_cast<double>(t.nsecsElapsed()) / 1e6);
+        std::printf("%-46s %7.2f ms\n", "new window, the first of the process",
+                    static_cast<double>(t.nsecsElapsed()) / 1e6);
         delete w;
     }
 
@@ -76,7 +78,8 @@ int main(int argc, char** argv) {
     // One case, the plunging jet with both curves drawn: every answer, the structure data, the
     // jet question and the Calculation, until the Results page is in front.
     std::vector<double> road;
-    const wizardroad::Road plungingJet{0, 0, 0, {{"edtEstrLongPlat", "4.5"}, {"edtEstrAltuSaltFond", "0.75"}}};
+    const wizardroad::Road plungingJet{
+        0, 0, 0, {{"edtEstrLongPlat", "4.5"}, {"edtEstrAltuSaltFond", "0.75"}}};
     for (int i = 0; i < runs; ++i) {
         auto* w = new TfrmProbTipo(&frame, nullptr);
         w->show();

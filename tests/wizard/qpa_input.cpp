@@ -5,4 +5,6 @@
 #include <QTest>
 #include <QWidget>
 
-void PlatformClick(QWidget* widget, QPoint pos) { QTest::mouseClick(widget, Qt::LeftButton, {}, pos); }
+void PlatformClick(QWidget* widget, QPoint pos) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
+}

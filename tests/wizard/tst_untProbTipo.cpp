@@ -61,11 +61,11 @@ public:
 
 // The answers and data of one case, up to the page that follows Structure Data.
 struct Road {
-    int phenomenon = 0;      // item of "Dominant phenomenon"
-    int obstacle = 0;        // item of the obstacle question
-    int jet = -1;            // item of "Jet", when that question is asked
-    QStringList local;       // "box=text" typed on Local Data
-    QStringList structure;   // "box=text" typed on Structure Data
+    int phenomenon = 0;     // item of "Dominant phenomenon"
+    int obstacle = 0;       // item of the obstacle question
+    int jet = -1;           // item of "Jet", when that question is asked
+    QStringList local;      // "box=text" typed on Local Data
+    QStringList structure;  // "box=text" typed on Structure Data
 };
 
 // Roads to the Complementary Data page of each final code (to the Results of 211).
@@ -142,7 +142,8 @@ private:
     void click(const QString& name, bool platform = false) {
         QWidget* w = get(name);
         // A radio button reacts on its indicator and caption, not on the rest of its row.
-        const QPoint at = qobject_cast<QRadioButton*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
+        const QPoint at =
+            qobject_cast<QRadioButton*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
         clickWidget(w, at, platform);
     }
     void clickTab(int index, bool platform = false) {
@@ -197,11 +198,14 @@ private:
     QStringList shownFormulae() const {
         QStringList names;
         for (int k = 1; k <= 4; ++k) {
-            if (get(QString("btn%1").arg(k))->isVisible()) names << get<QLabel>(QString("lbl%1").arg(k))->text();
+            if (get(QString("btn%1").arg(k))->isVisible())
+                names << get<QLabel>(QString("lbl%1").arg(k))->text();
         }
         return names;
     }
-    bool red(const QString& label) const { return get<QLabel>(label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+    bool red(const QString& label) const {
+        return get<QLabel>(label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    }
 
     std::unique_ptr<taldor::ui::RecordingModalHandler> m_modal;
     FakeFrame m_frame;
@@ -231,8 +235,10 @@ private slots:
         QCOMPARE(m_w->windowTitle(), QString("Calculation for a specific problem"));
         QCOMPARE(tabsShown(), QString("0"));
         QCOMPARE(current(), 0);
-        const QStringList captions = {"Global Data", "Local Data", "Structure Data", "Complementary Data", "Results", "Graphic"};
-        const QStringList names = {"tbshNivel0", "tbshNivel1", "tbshNivel2", "tbshNivel3", "tbshProblema", "tbshGrafico"};
+        const QStringList captions = {"Global Data",        "Local Data", "Structure Data",
+                                      "Complementary Data", "Results",    "Graphic"};
+        const QStringList names = {"tbshNivel0", "tbshNivel1",   "tbshNivel2",
+                                   "tbshNivel3", "tbshProblema", "tbshGrafico"};
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(pages()->tabText(i), captions[i]);
             QCOMPARE(pages()->widget(i)->objectName(), names[i]);
@@ -241,7 +247,8 @@ private slots:
             QVERIFY(!get(q)->isVisible());
             QCOMPARE(get(q)->findChild<QButtonGroup*>()->checkedId(), -1);
         }
-        for (const char* c : {"btnContAfue01", "btnContAfue12", "btnContAfue23"}) QVERIFY(!get(c)->isVisible());
+        for (const char* c : {"btnContAfue01", "btnContAfue12", "btnContAfue23"})
+            QVERIFY(!get(c)->isVisible());
         QVERIFY(get<QRadioButton>("rbCaucCoefMannCauc")->isChecked());
         QVERIFY(edit("edtCaucCoefMannCauc")->isEnabled());
         QVERIFY(get("lblCaucCoefMannCaucUnid")->isEnabled());
@@ -293,8 +300,8 @@ private slots:
             {"EstrFactFormKl", "Shape factor", "", "[-]"},
         };
         for (const auto& r : rows) {
-            QTest::newRow(r[0]) << QString(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2])
-                                << QString::fromUtf8(r[3]);
+            QTest::newRow(r[0]) << QString(r[0]) << QString::fromUtf8(r[1])
+                                << QString::fromUtf8(r[2]) << QString::fromUtf8(r[3]);
         }
     }
     void boxesCarryTheirTexts() {
@@ -317,46 +324,53 @@ private slots:
         QTest::addColumn<QStringList>("formulae");
         const QStringList none;
         const QStringList tooShort = {kTooShort};
-        QTest::newRow("111 step, L just above 6s")
-            << Road{0, 0, -1, {}, {"edtEstrLongPlat=4.51"}} << 111 << none << "0123" << QStringList{"Dietz"};
+        QTest::newRow("111 step, L just above 6s") << Road{0, 0, -1, {}, {"edtEstrLongPlat=4.51"}}
+                                                   << 111 << none << "0123" << QStringList{"Dietz"};
         QTest::newRow("1121 step, L = 6s, slides")
             << Road{0, 0, 1, {}, {"edtEstrLongPlat=4.5"}} << 1121 << tooShort << "0123"
             << QStringList{"Bornmann & Julien"};
         QTest::newRow("1122 step, L = 6s, impacts")
             << Road{0, 0, 0, {}, {"edtEstrLongPlat=4.5"}} << 1122 << tooShort << "0123"
             << QStringList{"Bornmann & Julien", "Fahlbusch"};
-        QTest::newRow("121 surface, defaults") << Road{0, 1, -1, {}, {}} << 121 << none << "0123" << QStringList{"Dietz"};
+        QTest::newRow("121 surface, defaults")
+            << Road{0, 1, -1, {}, {}} << 121 << none << "0123" << QStringList{"Dietz"};
         const QStringList wide = {"Qayoum", "Altinbilek & Basmaci", "Breusers", "Hoffmans"};
         QTest::newRow("122 surface, L = 6(h-a) with defaults")
             << Road{0, 1, -1, {}, {"edtEstrLongPlat=4.5"}} << 122 << tooShort << "0123" << wide;
         QTest::newRow("122 surface, L = 4.2h")
-            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=0.5", "edtEstrLongPlat=8.4"}} << 122
-            << tooShort << "0123" << wide;
+            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=0.5", "edtEstrLongPlat=8.4"}}
+            << 122 << tooShort << "0123" << wide;
         QTest::newRow("121 surface, L just above 4.2h")
-            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=0.5", "edtEstrLongPlat=8.41"}} << 121
-            << none << "0123" << QStringList{"Dietz"};
+            << Road{0,
+                    1,
+                    -1,
+                    {"edtFlujTiraRest=2"},
+                    {"edtEstrAltuAper=0.5", "edtEstrLongPlat=8.41"}}
+            << 121 << none << "0123" << QStringList{"Dietz"};
         QTest::newRow("122 surface, L = 6(h-a)")
-            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=6"}} << 122 << tooShort
-            << "0123" << wide;
+            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=6"}}
+            << 122 << tooShort << "0123" << wide;
         QTest::newRow("121 surface, L just above 6(h-a)")
-            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=6.01"}} << 121 << none
-            << "0123" << QStringList{"Dietz"};
+            << Road{0, 1, -1, {"edtFlujTiraRest=2"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=6.01"}}
+            << 121 << none << "0123" << QStringList{"Dietz"};
         QTest::newRow("122 surface, a = h and L = 0")
-            << Road{0, 1, -1, {"edtFlujTiraRest=1"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=0"}} << 122 << tooShort
-            << "0123" << wide;
+            << Road{0, 1, -1, {"edtFlujTiraRest=1"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=0"}}
+            << 122 << tooShort << "0123" << wide;
         QTest::newRow("121 surface, a > h and L = 0")
-            << Road{0, 1, -1, {"edtFlujTiraRest=0.5"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=0"}} << 121 << none
-            << "0123" << QStringList{"Dietz"};
+            << Road{0, 1, -1, {"edtFlujTiraRest=0.5"}, {"edtEstrAltuAper=1", "edtEstrLongPlat=0"}}
+            << 121 << none << "0123" << QStringList{"Dietz"};
         QTest::newRow("212 margin, L = 0.5h")
             << Road{1, 0, -1, {}, {"edtEstrLongPlat=0.6"}} << 212 << tooShort << "0123"
             << QStringList{"Ahmad", "Liu", "Dietz", "Breusers"};
         // The protected spur dike is calculated at once: its Complementary Data tab never shows.
         QTest::newRow("211 margin, L just above 0.5h")
             << Road{1, 0, -1, {}, {"edtEstrLongPlat=0.61"}} << 211 << none << "" << QStringList{};
-        QTest::newRow("22 interior") << Road{1, 1, -1, {}, {}} << 22 << none << "0123"
-                                     << QStringList{"Breusers", "CSU", "Johnson", "Critical failure lenght"};
-        QTest::newRow("31 surface and margin") << Road{2, 0, -1, {}, {}} << 31 << none << "0123"
-                                               << QStringList{"Rajaratnam & Berry", "Ruff", "Breusers", "Hoffmans"};
+        QTest::newRow("22 interior")
+            << Road{1, 1, -1, {}, {}} << 22 << none << "0123"
+            << QStringList{"Breusers", "CSU", "Johnson", "Critical failure lenght"};
+        QTest::newRow("31 surface and margin")
+            << Road{2, 0, -1, {}, {}} << 31 << none << "0123"
+            << QStringList{"Rajaratnam & Berry", "Ruff", "Breusers", "Hoffmans"};
     }
     void roadToEveryCode() {
         QFETCH(Road, road);
@@ -399,7 +413,9 @@ private slots:
         QCOMPARE(tabsShown(), tabs);
         QCOMPARE(current(), 3);
         QCOMPARE(shownFormulae(), formulae);
-        QCOMPARE(get("pnlFormActi")->height(), formulae.size() == 1 ? 56 : formulae.size() == 2 ? 80 : 128);
+        QCOMPARE(get("pnlFormActi")->height(), formulae.size() == 1   ? 56
+                                               : formulae.size() == 2 ? 80
+                                                                      : 128);
     }
 
     void inactiveBranchKeepsTheQuestionOpen() {
@@ -430,19 +446,22 @@ private slots:
     void rowsFollowTheCode_data() {
         QTest::addColumn<Road>("road");
         QTest::addColumn<bool>("complementary");  // on to the Complementary Data page
-        QTest::addColumn<QStringList>("rows");     // "control:top"
+        QTest::addColumn<QStringList>("rows");    // "control:top"
         QTest::addColumn<QStringList>("hidden");
-        QTest::newRow("21 structure") << Road{1, 0, -1, {}, {}} << false
-                                      << QStringList{"lblEstrLongEstr:40", "edtEstrLongEstr:36", "lblEstrAnchEstrUnid:64",
-                                                     "edtEstrLongPlat:84", "lblCateN2Estr:40"}
-                                      << QStringList{"edtEstrAltuSaltFond", "edtEstrAnchPila"};
-        QTest::newRow("12 structure") << Road{0, 1, -1, {}, {}} << false
-                                      << QStringList{"edtEstrAltuAper:36", "lblEstrLongPlat:64", "edtEstrLongPlat:60"}
-                                      << QStringList{"edtEstrAltuSaltFond", "edtEstrLongEstr"};
+        QTest::newRow("21 structure")
+            << Road{1, 0, -1, {}, {}} << false
+            << QStringList{"lblEstrLongEstr:40", "edtEstrLongEstr:36", "lblEstrAnchEstrUnid:64",
+                           "edtEstrLongPlat:84", "lblCateN2Estr:40"}
+            << QStringList{"edtEstrAltuSaltFond", "edtEstrAnchPila"};
+        QTest::newRow("12 structure")
+            << Road{0, 1, -1, {}, {}} << false
+            << QStringList{"edtEstrAltuAper:36", "lblEstrLongPlat:64", "edtEstrLongPlat:60"}
+            << QStringList{"edtEstrAltuSaltFond", "edtEstrLongEstr"};
         QTest::newRow("22 complementary")
             << RoadTo(22) << true
-            << QStringList{"edtSediDiam84N3:36", "bbtnSediAnguRepo:60", "lblEstrFactFormKs:96", "bbtnEstrFactGrup:116",
-                           "edtEstrAnguAtaq:140", "lblCateN3Sedi:40", "lblCateN3Estr:96"}
+            << QStringList{"edtSediDiam84N3:36",   "bbtnSediAnguRepo:60", "lblEstrFactFormKs:96",
+                           "bbtnEstrFactGrup:116", "edtEstrAnguAtaq:140", "lblCateN3Sedi:40",
+                           "lblCateN3Estr:96"}
             << QStringList{"edtSediDiam90N3", "edtCaucPoro", "bbtnEstrFactCurv", "lblCateN3Fluj"};
         QTest::newRow("1122 complementary")
             << RoadTo(1122) << true
@@ -480,37 +499,83 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");  // empty when accepted
-        QTest::newRow("empty density") << 0 << "edtAguaDens" << "" << kInvalid;
-        QTest::newRow("decimal comma") << 0 << "edtAguaDens" << "1,5" << kInvalid;
-        QTest::newRow("trailing blank") << 0 << "edtAguaDens" << "1.5 " << kInvalid;
-        QTest::newRow("leading blank") << 0 << "edtAguaDens" << " 1.5" << "";
-        QTest::newRow("exponent") << 0 << "edtAguaDens" << "1.5e1" << "";
-        QTest::newRow("1.7e308 open upper end") << 0 << "edtAguaDens" << "1.7e308" << kInvalid;
-        QTest::newRow("zero density") << 0 << "edtAguaDens" << "0" << kInvalid;
-        QTest::newRow("-273 degC") << 0 << "edtAguaTemp" << "-273" << "";
-        QTest::newRow("-273.5 degC") << 0 << "edtAguaTemp" << "-273.5" << kInvalid;
-        QTest::newRow("d50 0.062") << 0 << "edtSediDiamMedi" << "0.062" << "";
-        QTest::newRow("d50 0.061") << 0 << "edtSediDiamMedi" << "0.061" << kNonCohesive;
-        QTest::newRow("d50 empty") << 0 << "edtSediDiamMedi" << "" << kNonCohesive;
-        QTest::newRow("depth 1.7e308") << 1 << "edtFlujTiraRest" << "1.7e308" << kInvalid;
-        QTest::newRow("protection 0") << 111 << "edtEstrLongPlat" << "0" << "";
-        QTest::newRow("opening 1") << 121 << "edtEstrAltuAper" << "1" << "";
-        QTest::newRow("opening 1.01") << 121 << "edtEstrAltuAper" << "1.01" << kInvalid;
-        QTest::newRow("porosity 1") << 111 << "edtCaucPoro" << "1" << "";
-        QTest::newRow("porosity empty") << 111 << "edtCaucPoro" << "" << "";
-        QTest::newRow("protection Manning empty") << 111 << "edtEstrCoefMannPlat" << "" << kInvalid;
-        QTest::newRow("repose 90") << 122 << "edtSediAnguRepo" << "90" << "";
-        QTest::newRow("repose 90.5") << 122 << "edtSediAnguRepo" << "90.5" << kInvalid;
-        QTest::newRow("repose -1") << 122 << "edtSediAnguRepo" << "-1" << kInvalid;
-        QTest::newRow("repose 0") << 122 << "edtSediAnguRepo" << "0" << "";
-        QTest::newRow("jet angle 0") << 1122 << "edtFlujAnguChorSupeLibr" << "0" << "";
-        QTest::newRow("factor 5") << 212 << "edtEstrFactCurv" << "5" << "";
-        QTest::newRow("factor 5.1") << 212 << "edtEstrFactCurv" << "5.1" << kInvalid;
-        QTest::newRow("factor 0") << 212 << "edtEstrFactFormKl" << "0" << kInvalid;
-        QTest::newRow("factor empty") << 212 << "edtEstrFactFormKb" << "" << "";
-        QTest::newRow("attack 0") << 22 << "edtEstrAnguAtaq" << "0" << "";
-        QTest::newRow("d90 not a number") << 31 << "edtSediDiam90N3" << "abc" << kInvalid;
-        QTest::newRow("d90 empty") << 31 << "edtSediDiam90N3" << "" << "";
+        QTest::newRow("empty density") << 0 << "edtAguaDens"
+                                       << "" << kInvalid;
+        QTest::newRow("decimal comma") << 0 << "edtAguaDens"
+                                       << "1,5" << kInvalid;
+        QTest::newRow("trailing blank") << 0 << "edtAguaDens"
+                                        << "1.5 " << kInvalid;
+        QTest::newRow("leading blank") << 0 << "edtAguaDens"
+                                       << " 1.5"
+                                       << "";
+        QTest::newRow("exponent") << 0 << "edtAguaDens"
+                                  << "1.5e1"
+                                  << "";
+        QTest::newRow("1.7e308 open upper end") << 0 << "edtAguaDens"
+                                                << "1.7e308" << kInvalid;
+        QTest::newRow("zero density") << 0 << "edtAguaDens"
+                                      << "0" << kInvalid;
+        QTest::newRow("-273 degC") << 0 << "edtAguaTemp"
+                                   << "-273"
+                                   << "";
+        QTest::newRow("-273.5 degC") << 0 << "edtAguaTemp"
+                                     << "-273.5" << kInvalid;
+        QTest::newRow("d50 0.062") << 0 << "edtSediDiamMedi"
+                                   << "0.062"
+                                   << "";
+        QTest::newRow("d50 0.061") << 0 << "edtSediDiamMedi"
+                                   << "0.061" << kNonCohesive;
+        QTest::newRow("d50 empty") << 0 << "edtSediDiamMedi"
+                                   << "" << kNonCohesive;
+        QTest::newRow("depth 1.7e308") << 1 << "edtFlujTiraRest"
+                                       << "1.7e308" << kInvalid;
+        QTest::newRow("protection 0") << 111 << "edtEstrLongPlat"
+                                      << "0"
+                                      << "";
+        QTest::newRow("opening 1") << 121 << "edtEstrAltuAper"
+                                   << "1"
+                                   << "";
+        QTest::newRow("opening 1.01") << 121 << "edtEstrAltuAper"
+                                      << "1.01" << kInvalid;
+        QTest::newRow("porosity 1") << 111 << "edtCaucPoro"
+                                    << "1"
+                                    << "";
+        QTest::newRow("porosity empty") << 111 << "edtCaucPoro"
+                                        << ""
+                                        << "";
+        QTest::newRow("protection Manning empty") << 111 << "edtEstrCoefMannPlat"
+                                                  << "" << kInvalid;
+        QTest::newRow("repose 90") << 122 << "edtSediAnguRepo"
+                                   << "90"
+                                   << "";
+        QTest::newRow("repose 90.5") << 122 << "edtSediAnguRepo"
+                                     << "90.5" << kInvalid;
+        QTest::newRow("repose -1") << 122 << "edtSediAnguRepo"
+                                   << "-1" << kInvalid;
+        QTest::newRow("repose 0") << 122 << "edtSediAnguRepo"
+                                  << "0"
+                                  << "";
+        QTest::newRow("jet angle 0") << 1122 << "edtFlujAnguChorSupeLibr"
+                                     << "0"
+                                     << "";
+        QTest::newRow("factor 5") << 212 << "edtEstrFactCurv"
+                                  << "5"
+                                  << "";
+        QTest::newRow("factor 5.1") << 212 << "edtEstrFactCurv"
+                                    << "5.1" << kInvalid;
+        QTest::newRow("factor 0") << 212 << "edtEstrFactFormKl"
+                                  << "0" << kInvalid;
+        QTest::newRow("factor empty") << 212 << "edtEstrFactFormKb"
+                                      << ""
+                                      << "";
+        QTest::newRow("attack 0") << 22 << "edtEstrAnguAtaq"
+                                  << "0"
+                                  << "";
+        QTest::newRow("d90 not a number") << 31 << "edtSediDiam90N3"
+                                          << "abc" << kInvalid;
+        QTest::newRow("d90 empty") << 31 << "edtSediDiam90N3"
+                                   << ""
+                                   << "";
     }
     void exitCheck() {
         QFETCH(int, road);
@@ -542,7 +607,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), edit(box));
             // Until it holds an accepted value the box cannot be left (an empty text is one for
             // the optional boxes).
-            const QStringList optional = {"edtSediAnguRepo", "edtSediDiam90N3", "edtEstrFactCurv", "edtEstrFactFormKl"};
+            const QStringList optional = {"edtSediAnguRepo", "edtSediDiam90N3", "edtEstrFactCurv",
+                                          "edtEstrFactFormKl"};
             if (!optional.contains(box)) {
                 pressTab();
                 QCOMPARE(messages().size(), 2);
@@ -653,13 +719,20 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("tabs");
         QTest::addColumn<int>("page");
-        QTest::newRow("other phenomenon") << "phenomenon=0" << "01" << 1;
-        QTest::newRow("same phenomenon") << "phenomenon=1" << "0123" << 1;
-        QTest::newRow("other obstacle") << "obstacle=0" << "012" << 2;
-        QTest::newRow("changed depth") << "edtFlujTiraRest=1.5" << "01" << 1;
-        QTest::newRow("same depth") << "edtFlujTiraRest=1.20" << "0123" << 1;
-        QTest::newRow("changed discharge") << "edtFlujCaud=2000" << "0123" << 0;
-        QTest::newRow("changed pier width") << "edtEstrAnchPila=4" << "0123" << 2;
+        QTest::newRow("other phenomenon") << "phenomenon=0"
+                                          << "01" << 1;
+        QTest::newRow("same phenomenon") << "phenomenon=1"
+                                         << "0123" << 1;
+        QTest::newRow("other obstacle") << "obstacle=0"
+                                        << "012" << 2;
+        QTest::newRow("changed depth") << "edtFlujTiraRest=1.5"
+                                       << "01" << 1;
+        QTest::newRow("same depth") << "edtFlujTiraRest=1.20"
+                                    << "0123" << 1;
+        QTest::newRow("changed discharge") << "edtFlujCaud=2000"
+                                           << "0123" << 0;
+        QTest::newRow("changed pier width") << "edtEstrAnchPila=4"
+                                            << "0123" << 2;
     }
     void tabsFollowChanges() {
         QFETCH(QString, change);
@@ -693,11 +766,21 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tabs");
-        QTest::newRow("changed discharge") << "edtFlujCaud" << "2000" << "0123";
-        QTest::newRow("unchanged discharge") << "edtFlujCaud" << "3000.0" << "012345";
-        QTest::newRow("changed head difference") << "edtFlujDifeCargRest" << "3" << "0123";
-        QTest::newRow("angle of repose typed in the empty box") << "edtSediAnguRepo" << "30" << "0123";
-        QTest::newRow("roughness option") << "rbAltuRugoCauc" << "" << "0123";
+        QTest::newRow("changed discharge") << "edtFlujCaud"
+                                           << "2000"
+                                           << "0123";
+        QTest::newRow("unchanged discharge") << "edtFlujCaud"
+                                             << "3000.0"
+                                             << "012345";
+        QTest::newRow("changed head difference") << "edtFlujDifeCargRest"
+                                                 << "3"
+                                                 << "0123";
+        QTest::newRow("angle of repose typed in the empty box") << "edtSediAnguRepo"
+                                                                << "30"
+                                                                << "0123";
+        QTest::newRow("roughness option") << "rbAltuRugoCauc"
+                                          << ""
+                                          << "0123";
     }
     void resultsFollowInputs() {
         QFETCH(QString, box);
@@ -785,21 +868,27 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("bold");
         QTest::addColumn<QStringList>("steps");  // "box=text>bold after the text is typed"
-        QTest::newRow("122 defaults") << 122 << "1011"
-                                      << QStringList{"edtSediAnguRepo=30>1111", "edtSediDiam90N3=>0110",
-                                                     "edtSediDiam90N3=13.6>1111", "edtFlujDifeCargRest=>0111"};
-        QTest::newRow("22 defaults") << 22 << "0000"
-                                     << QStringList{"edtEstrFactFormKs=1>0000", "edtEstrFactGrup=1>1110",
-                                                    "edtSediAnguRepo=30>1111", "edtSediDiam84N3=>1101"};
-        QTest::newRow("212 factors empty") << 212 << "0010"
-                                           << QStringList{"edtEstrFactFormKl=1>0110", "edtEstrFactFormKb=1>0111",
-                                                          "edtEstrFactCurv=1>0111", "edtEstrFactFormKs=1>0111",
-                                                          "edtEstrFactAngu=1>0111", "edtEstrFactPoro=1>1111"};
-        QTest::newRow("31 defaults") << 31 << "1111" << QStringList{"edtSediDiam90N3=>1110", "edtSediDiam90N3=5>1111"};
-        QTest::newRow("111 defaults") << 111 << "1" << QStringList{"edtCaucPoro=>0", "edtCaucPoro=0.3>1", "edtEstrCoefMannPlat=>0"};
-        QTest::newRow("1122 defaults") << 1122 << "01"
-                                       << QStringList{"edtSediAnguRepo=30>11", "edtSediAnguRepo=>01",
-                                                      "edtFlujAnguChorSupeLibr=>00"};
+        QTest::newRow("122 defaults")
+            << 122 << "1011"
+            << QStringList{"edtSediAnguRepo=30>1111", "edtSediDiam90N3=>0110",
+                           "edtSediDiam90N3=13.6>1111", "edtFlujDifeCargRest=>0111"};
+        QTest::newRow("22 defaults")
+            << 22 << "0000"
+            << QStringList{"edtEstrFactFormKs=1>0000", "edtEstrFactGrup=1>1110",
+                           "edtSediAnguRepo=30>1111", "edtSediDiam84N3=>1101"};
+        QTest::newRow("212 factors empty")
+            << 212 << "0010" << QStringList{"edtEstrFactFormKl=1>0110", "edtEstrFactFormKb=1>0111",
+                                            "edtEstrFactCurv=1>0111",   "edtEstrFactFormKs=1>0111",
+                                            "edtEstrFactAngu=1>0111",   "edtEstrFactPoro=1>1111"};
+        QTest::newRow("31 defaults")
+            << 31 << "1111" << QStringList{"edtSediDiam90N3=>1110", "edtSediDiam90N3=5>1111"};
+        QTest::newRow("111 defaults")
+            << 111 << "1"
+            << QStringList{"edtCaucPoro=>0", "edtCaucPoro=0.3>1", "edtEstrCoefMannPlat=>0"};
+        QTest::newRow("1122 defaults")
+            << 1122 << "01"
+            << QStringList{"edtSediAnguRepo=30>11", "edtSediAnguRepo=>01",
+                           "edtFlujAnguChorSupeLibr=>00"};
     }
     void panelFollowsTheBoxes() {
         QFETCH(int, code);
@@ -863,7 +952,8 @@ private slots:
         QCOMPARE(boldPattern(), before);
 
         QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 2000);
-        for (const char* l : {"lblSediDiam90N3", "lblFlujDifeCargRest", "lblSediAnguRepo"}) QVERIFY2(!red(l), l);
+        for (const char* l : {"lblSediDiam90N3", "lblFlujDifeCargRest", "lblSediAnguRepo"})
+            QVERIFY2(!red(l), l);
 
         // A slot with no inputs to show still starts the timer.
         click("btn3");
@@ -934,7 +1024,8 @@ private slots:
         QCOMPARE(menus[2]->menuAction()->statusTip(), QString("Help topics"));
         QVERIFY(menus[1]->actions().isEmpty());
         QStringList file;
-        for (QAction* a : menus[0]->actions()) file << (a->isSeparator() ? QString("-") : a->text());
+        for (QAction* a : menus[0]->actions())
+            file << (a->isSeparator() ? QString("-") : a->text());
         QCOMPARE(file, (QStringList{"&New", "&Open", "&Close", "-", "&Exit"}));
         QStringList help;
         for (QAction* a : menus[2]->actions()) help << a->text();
@@ -945,7 +1036,8 @@ private slots:
         menus[0]->actions()[4]->trigger();
         menus[2]->actions()[0]->trigger();
         menus[2]->actions()[1]->trigger();
-        QCOMPARE(m_frame.calls, (QStringList{"fileNew", "fileOpen", "fileExit", "helpAbout", "helpDescription"}));
+        QCOMPARE(m_frame.calls,
+                 (QStringList{"fileNew", "fileOpen", "fileExit", "helpAbout", "helpDescription"}));
         QVERIFY(m_w);
         menus[0]->actions()[2]->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
