@@ -746,6 +746,8 @@ private slots:
         if (what == "phenomenon") {
             clickTab(0);
             click("btnN0");
+            // The question opens again with the answer it was given.
+            QCOMPARE(get("rg0")->findChild<QButtonGroup*>()->checkedId(), 1);
             answer("rg0", value.toInt());
         } else if (what == "obstacle") {
             clickTab(1);
