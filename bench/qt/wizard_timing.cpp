@@ -1,0 +1,104 @@
+// How long the calculation window takes: a new window built and shown ("New"), and one whole
+// case driven through its widgets from the first answer to the Results page. Runs on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise. Usage: taldor-wizard-timing [RUNS]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "Modal.h"
+#include "WizardRoad.h"
+#include "untProbTipo.h"
+
+namespace {
+
+// The offscreen platform's notice for every window of fixed size.
+QtMessageHandler g_defaultHandler = nullptr;
+void DropPlatformNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text != "This plugin does not support propagateSizeHints()")
+        g_defaultHandler(type, context, text);
+}
+
+class NoFrame final : public taldor::ui::FrameServices {
+public:
+    void fileNew() override {}
+    void fileOpen() override {}
+    void fileExit() override {}
+    void helpAbout() override {}
+    void helpDescription() override {}
+    void openPicture(const QString&, QWidget*) override {}
+};
+
+void Report(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-46s min %7.2f ms   median %7.2f   max %7.2f   (%zu runs)\n", what, ms.front(),
+                ms[ms.size() / 2], ms.back(), ms.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_defaultHandler = qInstallMessageHandler(DropPlatformNotice);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+    taldor::ui::RecordingModalHandler messages;
+    NoFrame frame;
+
+    // The first window of the process also pays for the fonts and the style, which in the
+    // program the frame and the intro window have loaded before the user can press "New".
+    {
+        QElapsedTimer t;
+        t.start();
+        auto* w = new TfrmProbTipo(&frame, nullptr);
+        w->show();
+        QApplication::processEvents();
+        std::printf("%-46s %7.2f ms\n", "new window, the first of the process",
+                    static_cast<double>(t.nsecsElapsed()) / 1e6);
+        delete w;
+    }
+
+    // "New": the window built, shown, and its first events (layout, expose, paint) handled.
+    std::vector<double> created;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        auto* w = new TfrmProbTipo(&frame, nullptr);
+        w->show();
+        QApplication::processEvents();
+        created.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        delete w;
+    }
+    Report("new window built and shown", created);
+
+    // One case, the plunging jet with both curves drawn: every answer, the structure data, the
+    // jet question and the Calculation, until the Results page is in front.
+    std::vector<double> road;
+    const wizardroad::Road plungingJet{
+        0, 0, 0, {{"edtEstrLongPlat", "4.5"}, {"edtEstrAltuSaltFond", "0.75"}}};
+    for (int i = 0; i < runs; ++i) {
+        auto* w = new TfrmProbTipo(&frame, nullptr);
+        w->show();
+        w->activateWindow();
+        QApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        wizardroad::Follow(w, plungingJet);
+        wizardroad::Type(w, "edtSediAnguRepo", "30");
+        wizardroad::Click(w, "btnN3");
+        QApplication::processEvents();
+        road.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        auto* pages = w->findChild<QTabWidget*>("pgReplanteo");
+        if (pages->currentIndex() != 4) {
+            std::fprintf(stderr, "the case did not reach the Results page\n");
+            return 1;
+        }
+        delete w;
+    }
+    Report("first answer to Results page (plunging jet)", road);
+    return 0;
+}
