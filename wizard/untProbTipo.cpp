@@ -25,9 +25,6 @@
 #include "ResultsPageView.h"
 #include "ScourChart.h"
 
-// Qt's `slots` keyword macro would swallow the formula panel's field of that name; this file
-// declares no slots.
-#undef slots
 
 using taldor::Box;
 using taldor::Page;
@@ -668,7 +665,7 @@ void TfrmProbTipo::showPanel(const taldor::PanelState& panel) {
     m_panel->resize(m_panel->width(), panel.height);
     for (int k = 0; k < taldor::kSlotCount; ++k) {
         const std::size_t i = static_cast<std::size_t>(k);
-        const taldor::FormulaSlot& slot = panel.slots[i];
+        const taldor::FormulaSlot& slot = panel.slot[i];
         m_slotButton[i]->setVisible(slot.shown);
         m_rangeButton[i]->setVisible(slot.shown);
         m_slotLabel[i]->setText(Text(slot.caption));
