@@ -34,14 +34,21 @@ constexpr int kAxisSteps = 5;
 
 }  // namespace
 
-double RoundAxisMaximum(double v) {
-    if (!(v > 0) || !std::isfinite(v)) return 1.0;
-    const double decade = std::pow(10.0, std::floor(std::log10(v)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-        // A relative tolerance keeps 2.4 from becoming 2.5 through the rounding of m * decade.
-        if (m * decade >= v * (1 - 1e-12)) return std::max(m * decade, v);
+AxisScale RoundAxis(double v) {
+    if (!(v > 0) || !std::isfinite(v)) return {1.0, 0.2};
+    const double rough = v / kAxisSteps;
+    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10.0 * decade;
+    for (double m : {1.0, 2.0, 2.5, 5.0}) {
+        // The relative tolerance keeps 2 from becoming 2.5 through the rounding of m * decade.
+        if (m * decade >= rough * (1 - 1e-12)) {
+            step = m * decade;
+            break;
+        }
     }
-    return 10.0 * decade;
+    double maximum = std::ceil(v / step - 1e-9) * step;
+    if (maximum < v) maximum += step;
+    return {maximum, step};
 }
 
 ScourChart::ScourChart(QWidget* parent) : QWidget(parent) {
@@ -55,11 +62,13 @@ ScourChart::ScourChart(QWidget* parent) : QWidget(parent) {
     m_time = new QValueAxis(m_chart);
     m_time->setTitleText("Time (hrs)");
     m_time->setLabelFormat("%g");
-    m_time->setTickCount(kAxisSteps + 1);
+    m_time->setTickType(QValueAxis::TicksDynamic);
+    m_time->setTickAnchor(0);
     m_depth = new QValueAxis(m_chart);
     m_depth->setTitleText("Maximum scour depth (m)");
     m_depth->setLabelFormat("%g");
-    m_depth->setTickCount(kAxisSteps + 1);
+    m_depth->setTickType(QValueAxis::TicksDynamic);
+    m_depth->setTickAnchor(0);
     m_chart->addAxis(m_time, Qt::AlignBottom);
     m_chart->addAxis(m_depth, Qt::AlignLeft);
 
@@ -67,8 +76,9 @@ ScourChart::ScourChart(QWidget* parent) : QWidget(parent) {
         auto* s = new QLineSeries(m_chart);
         s->setObjectName(kLooks[k].name);
         s->setName(kLooks[k].initialTitle);
+        // A thin pen: a line of 5000 points is drawn in a third of the time a wider one takes.
         QPen pen(kLooks[k].colour);
-        pen.setWidthF(1.5);
+        pen.setWidthF(1.0);
         s->setPen(pen);
         s->setPointsVisible(false);
         s->setPointLabelsVisible(false);
@@ -105,16 +115,22 @@ void ScourChart::showSeries(int slot, const taldor::SeriesState& state) {
     }
     m_maxTime[k] = maxTime;
     m_maxDepth[k] = maxDepth;
+    // A change of the axes' range lays out again every line already drawn, this one included:
+    // it is made while this line holds the shorter of its old and new point lists.
+    const bool growing = points.size() > s->count();
+    if (growing) fitAxes();
     s->setName(QString::fromStdString(state.title));
     s->replace(points);
-    fitAxes();
+    if (!growing) fitAxes();
 }
 
 void ScourChart::fitAxes() {
-    const double t = *std::max_element(m_maxTime.begin(), m_maxTime.end());
-    const double z = *std::max_element(m_maxDepth.begin(), m_maxDepth.end());
-    m_time->setRange(0, RoundAxisMaximum(t));
-    m_depth->setRange(0, RoundAxisMaximum(z));
+    const AxisScale time = RoundAxis(*std::max_element(m_maxTime.begin(), m_maxTime.end()));
+    const AxisScale depth = RoundAxis(*std::max_element(m_maxDepth.begin(), m_maxDepth.end()));
+    m_time->setRange(0, time.maximum);
+    m_time->setTickInterval(time.step);
+    m_depth->setRange(0, depth.maximum);
+    m_depth->setTickInterval(depth.step);
 }
 
 }  // namespace taldor::output

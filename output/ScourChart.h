@@ -44,8 +44,13 @@ private:
     std::array<double, 4> m_maxDepth{};
 };
 
-// The smallest "round" number (1, 2, 2.5 or 5 times a power of ten) not below v, so that an
-// axis from 0 to it is divided into five round steps; 1 for no positive v.
-double RoundAxisMaximum(double v);
+// An axis from 0 over data reaching v: a round step (1, 2, 2.5 or 5 times a power of ten) that
+// divides the reach into at most five parts, and the first multiple of it not below v. For no
+// positive v, 0 to 1 in steps of 0.2.
+struct AxisScale {
+    double maximum;
+    double step;
+};
+AxisScale RoundAxis(double v);
 
 }  // namespace taldor::output

@@ -110,9 +110,19 @@ PickerDialog::PickerDialog(const taldor::PickerTable& table, QWidget* parent)
     if (table.groupName) m_group->setObjectName(table.groupName);
 
     const int rows = static_cast<int>(table.rows.size());
+    const int columns = column + (table.buttonsAreValues ? 0 : 1);
+    int gridRow = 1;
     for (int r = 0; r < rows; ++r) {
         const taldor::PickerRow& row = table.rows[static_cast<std::size_t>(r)];
-        const int gridRow = r + 2;
+        // A thin line between groups of rows that share their first cell.
+        if (r > 0 && !row.cells.empty() && !row.cells.front().empty()) {
+            auto* rule = new QFrame(frame);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Plain);
+            rule->setForegroundRole(QPalette::Mid);
+            grid->addWidget(rule, ++gridRow, 0, 1, columns);
+        }
+        ++gridRow;
         int c = 0;
         for (const std::string& text : row.cells) {
             if (table.buttonsAreValues && c == 0) {

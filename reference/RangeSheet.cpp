@@ -53,16 +53,21 @@ RangeSheet::RangeSheet(const taldor::RangeSheetTable& table, QWidget* parent)
         for (int c = 0; c < 2; ++c) {
             grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
                                  QString("lblHead%1").arg(c), frame, true),
-                            0, c, 2, 1, Qt::AlignLeft | Qt::AlignBottom);
+                            0, c, 3, 1, Qt::AlignLeft | Qt::AlignBottom);
         }
         grid->addWidget(Cell(table.rangeHeading, "lblRango", frame, true), 0, 2, 1, columns - 2,
                         Qt::AlignHCenter);
+        auto* under = new QFrame(frame);
+        under->setFrameShape(QFrame::HLine);
+        under->setFrameShadow(QFrame::Plain);
+        under->setForegroundRole(QPalette::Mid);
+        grid->addWidget(under, 1, 2, 1, columns - 2);
         for (int c = 2; c < columns; ++c) {
             grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
                                  QString("lblHead%1").arg(c), frame, true),
-                            1, c);
+                            2, c);
         }
-        firstRow = 2;
+        firstRow = 3;
     } else {
         for (int c = 0; c < columns; ++c) {
             grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
