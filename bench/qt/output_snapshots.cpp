@@ -17,6 +17,9 @@
 #include "ResultsPageView.h"
 #include "ScourChart.h"
 #include "untObservaciones.h"
+#include "untReporte.h"
+
+#include <QPrintPreviewDialog>
 
 namespace {
 
@@ -74,6 +77,13 @@ int main(int argc, char** argv) {
             "Line 7"};
         taldor::output::WriteReportPdf(taldor::BuildReportLayout(source),
                                        out + "/report_" + code + ".pdf");
+        if (results.code == 1122) {
+            taldor::output::TfrmReporte report(taldor::BuildReportLayout(source));
+            QPrintPreviewDialog preview(&report.printer());
+            report.connectPreview(preview);
+            preview.resize(900, 1000);
+            Save(preview, out + "/preview_" + code + ".png");
+        }
     }
 
     taldor::output::TfrmObservaciones observations;
