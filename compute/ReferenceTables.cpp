@@ -5,15 +5,23 @@ namespace taldor {
 namespace {
 
 // A value cell whose shown and returned texts are the same.
-PickerValue V(const char* text) { return {text, text}; }
+PickerValue V(const char* text) {
+    return {text, text};
+}
 // A value cell shown as a range and returned as its middle.
-PickerValue V(const char* shown, const char* returned) { return {shown, returned}; }
+PickerValue V(const char* shown, const char* returned) {
+    return {shown, returned};
+}
 
 std::vector<PickerTable> MakePickerTables() {
     std::vector<PickerTable> t;
 
     // Amplification of the scour at a spur dike by its position in a river bend, Kp.
-    t.push_back({"TfrmAhmaCICC", "Correction for curvature", Box::EstrFactCurv, "rgAhmaCICC", "bbtnOk",
+    t.push_back({"TfrmAhmaCICC",
+                 "Correction for curvature",
+                 Box::EstrFactCurv,
+                 "rgAhmaCICC",
+                 "bbtnOk",
                  {{"Position of structure in bend", 2}, {"Kp"}},
                  {{{"Straight channel", ""}, {V("1.00")}},
                   {{"Concave side of bend", ""}, {V("1.10")}},
@@ -22,14 +30,22 @@ std::vector<PickerTable> MakePickerTables() {
                   {{"", "Moderate bend"}, {V("1.10")}}}});
 
     // Reduction for a permeable spur dike, Knu, by its porosity and side slope.
-    t.push_back({"TfrmAhmaCIPO", "Correction for porosity", Box::EstrFactPoro, "rgAhmaCIPO", "bbtnOk",
+    t.push_back({"TfrmAhmaCIPO",
+                 "Correction for porosity",
+                 Box::EstrFactPoro,
+                 "rgAhmaCIPO",
+                 "bbtnOk",
                  {{"Porosity"}, {"Knu"}},
                  {{{"20%"}, {V("1.0", "1")}},
                   {{"50% (IV:2H)"}, {V("0.9")}},
                   {{"50% (IV:3.5H)"}, {V("0.6")}}}});
 
     // Angle between the spur dike and the flow, Ka (90 degrees: perpendicular).
-    t.push_back({"TfrmAhmaCIAA", "Correction for attack", Box::EstrFactAngu, "rgAhmaCIAA", "bbtnOk",
+    t.push_back({"TfrmAhmaCIAA",
+                 "Correction for attack",
+                 Box::EstrFactAngu,
+                 "rgAhmaCIAA",
+                 "bbtnOk",
                  {{"Angle of attack (°)"}, {"Ka"}},
                  {{{"30"}, {V("0.80", "0.8")}},
                   {{"45"}, {V("0.90", "0.9")}},
@@ -39,7 +55,11 @@ std::vector<PickerTable> MakePickerTables() {
                   {{"150"}, {V("1.10", "1.1")}}}});
 
     // Angle of repose of the bed material by grading and compaction, in degrees.
-    t.push_back({"TfrmAnguRepo", "Angle of repose", Box::SediAnguRepo, "rgAnguRepo", "bbtnOk",
+    t.push_back({"TfrmAnguRepo",
+                 "Angle of repose",
+                 Box::SediAnguRepo,
+                 "rgAnguRepo",
+                 "bbtnOk",
                  {{"Material"}, {"Compactation"}, {"Angle (°)"}},
                  {{{"Coarse sand or sand and gravel", "Compact"}, {V("45")}},
                   {{"", "Firm"}, {V("38")}},
@@ -55,8 +75,11 @@ std::vector<PickerTable> MakePickerTables() {
 
     // Group factor Kgr of two vertical piles by their arrangement and spacing (b: pile width),
     // for the front and the rear pile.
-    PickerTable group{"TfrmHiGrup", "Correction for group of two vertical piles", Box::EstrFactGrup,
-                      nullptr, "bbtnOk",
+    PickerTable group{"TfrmHiGrup",
+                      "Correction for group of two vertical piles",
+                      Box::EstrFactGrup,
+                      nullptr,
+                      "bbtnOk",
                       {{"Distribution"}, {"Pier spacing"}, {"Front pier Kgr"}, {"Rear pier Kgr"}},
                       {{{"side by side", "1b"}, {V("1.00"), V("0.90")}},
                        {{"", "2 a 3b"}, {V("1.15"), V("0.90")}},
@@ -71,7 +94,10 @@ std::vector<PickerTable> MakePickerTables() {
     t.push_back(group);
 
     // Shape factor Ks of a pier's cross-section.
-    t.push_back({"TfrmCIFOks", "Correction for cross-section form", Box::EstrFactFormKs, "rgCIFOks",
+    t.push_back({"TfrmCIFOks",
+                 "Correction for cross-section form",
+                 Box::EstrFactFormKs,
+                 "rgCIFOks",
                  "bbtnOk",
                  {{"Direction"}, {"Cross-section form"}, {"Ks"}},
                  {{{"Horizontal", "Lenticular"}, {V("0.7 / 0.8", "0.75")}},
@@ -86,7 +112,10 @@ std::vector<PickerTable> MakePickerTables() {
                   {{"", "Inverted pyramid (broadening upwards)"}, {V("1.2")}}}});
 
     // Shape factor Kb of an abutment or pier by its type, aspect ratio b/l and wing angle.
-    t.push_back({"TfrmCIFOkb", "Correction for structure form", Box::EstrFactFormKb, "rgCIFOkb",
+    t.push_back({"TfrmCIFOkb",
+                 "Correction for structure form",
+                 Box::EstrFactFormKb,
+                 "rgCIFOkb",
                  "bbtnOK",
                  {{"Type of structure"}, {"Code"}, {"b/l"}, {"Angle"}, {"Kb"}},
                  {{{"Circular pier", "CP", "", ""}, {V("1.50", "1.5")}},
@@ -105,18 +134,21 @@ std::vector<PickerTable> MakePickerTables() {
                   {{"Triangular-shaped", "TS", "", "45º"}, {V("1.00", "1")}}}});
 
     // Form factor Kl of a spur dike's head.
-    t.push_back({"TfrmCIFOkl", "Form correction", Box::EstrFactFormKl, "rgCIFOkl", "bbtnOK",
+    t.push_back({"TfrmCIFOkl",
+                 "Form correction",
+                 Box::EstrFactFormKl,
+                 "rgCIFOkl",
+                 "bbtnOK",
                  {{"Structure form"}, {"Kl"}},
-                 {{{"Aerodynamic"}, {V("1.10")}},
-                  {{"Blunt"}, {V("2.15")}}}});
+                 {{{"Aerodynamic"}, {V("1.10")}}, {{"Blunt"}, {V("2.15")}}}});
     return t;
 }
 
 using Rows = std::vector<std::vector<std::string>>;
 
 RangeSheetTable Sheet(const char* cls, const char* caption, const char* range, Rows rows) {
-    return {cls, caption, range, {"Parameter", "Units", "Calibration", "Validation"},
-            std::move(rows)};
+    return {
+        cls, caption, range, {"Parameter", "Units", "Calibration", "Validation"}, std::move(rows)};
 }
 
 std::vector<RangeSheetTable> MakeRangeSheets() {
@@ -206,7 +238,9 @@ std::vector<RangeSheetTable> MakeRangeSheets() {
                        {"Angle jet/free surface", "[º]", "0.1/1.6", ""},
                        {"Type of jet", "[-]", "Impacts on the surface", ""}}));
     // Slopes of the upstream face of a confined-vortex scour hole beyond which the bed fails.
-    t.push_back({"TfrmPdteCritPVC", "Limiting slopes for mechanical stability", nullptr,
+    t.push_back({"TfrmPdteCritPVC",
+                 "Limiting slopes for mechanical stability",
+                 nullptr,
                  {"Density", "Angle of internal friction", "Angle of critical slope", "Phenomenon"},
                  {{"Very loose", "30° (1V:1,7H)", "24° (1V:2,25H)", "Flow slide"},
                   {"Loose", "33° (1V:1,5H)", "27° (1V:2,00H)", "Flow slide"},
@@ -245,7 +279,8 @@ int ChoiceCount(const PickerTable& table) {
 std::string ChosenValue(const PickerTable& table, int index) {
     if (index < 0 || index >= ChoiceCount(table)) return {};
     const auto rows = static_cast<int>(table.rows.size());
-    if (!table.buttonsAreValues) return table.rows[static_cast<std::size_t>(index)].values.front().returned;
+    if (!table.buttonsAreValues)
+        return table.rows[static_cast<std::size_t>(index)].values.front().returned;
     const auto row = static_cast<std::size_t>(index % rows);
     const auto column = static_cast<std::size_t>(index / rows);
     return table.rows[row].values[column].returned;

@@ -61,7 +61,7 @@ struct RangeSheetTable {
     // The heading over the last two columns ("Range", "Rango"); nullptr for a sheet whose
     // columns all have plain headings (the limiting slopes).
     const char* rangeHeading;
-    std::vector<std::string> headings;  // column headings, left to right
+    std::vector<std::string> headings;           // column headings, left to right
     std::vector<std::vector<std::string>> rows;  // one text per column; "" for an empty cell
 };
 

@@ -42,8 +42,7 @@ public:
     void section(int index, const Section& sec, const std::vector<Line>& lines) {
         heading(index, sec.heading);
         for (std::size_t i = 0; i < lines.size() && i < sec.capacity; ++i) {
-            const std::string stem =
-                std::string("qrl") + sec.prefix + "P" + std::to_string(i + 1);
+            const std::string stem = std::string("qrl") + sec.prefix + "P" + std::to_string(i + 1);
             const int top = ReportLineTop(index, m_nextLine);
             add(stem + "R", lines[i].parameter, ReportFont::Text, ReportAnchor::Left,
                 kReportParameterLeft, top);
@@ -68,8 +67,8 @@ public:
         box.height = kReportObservationsHeight;
     }
 
-    ReportItem& add(std::string name, std::string text, ReportFont font, ReportAnchor anchor,
-                    int x, int top) {
+    ReportItem& add(std::string name, std::string text, ReportFont font, ReportAnchor anchor, int x,
+                    int top) {
         ReportItem item;
         item.name = std::move(name);
         item.text = std::move(text);
@@ -111,7 +110,9 @@ const ReportItem* ReportLayout::find(const std::string& name) const {
     return nullptr;
 }
 
-int ReportLineTop(int section, int line) { return 130 + 40 * section + 20 * line; }
+int ReportLineTop(int section, int line) {
+    return 130 + 40 * section + 20 * line;
+}
 
 ReportSource ReportSourceOf(const ProblemWizard& wizard) {
     ReportSource source;
@@ -153,7 +154,8 @@ ReportLayout BuildReportLayout(const ReportSource& source) {
     b.section(3, kComplementary, BoxLines(source, ComplementaryRows(source.code)));
 
     std::vector<Line> results;
-    for (const ResultRow& row : source.results) results.push_back({row.caption, row.value, row.unit});
+    for (const ResultRow& row : source.results)
+        results.push_back({row.caption, row.value, row.unit});
     b.section(4, kResults, results);
 
     if (source.observations) b.observations(5, *source.observations);

@@ -22,10 +22,10 @@ class ProblemWizard;
 // What the report transcribes, as the calculation window shows it at the moment "Report" is
 // pressed.
 struct ReportSource {
-    std::int32_t code = 0;   // Results-level problem code
-    std::string title;       // caption of lblProbTipo
+    std::int32_t code = 0;                        // Results-level problem code
+    std::string title;                            // caption of lblProbTipo
     std::array<std::string, kBoxCount> boxTexts;  // texts of the input boxes as typed
-    std::string depthCaption;     // caption of lblFlujTiraRest
+    std::string depthCaption;                     // caption of lblFlujTiraRest
     bool roughnessByHeight = false;  // "Roughness Height" chosen instead of Manning's n
     std::vector<ResultRow> results;  // the Results page's rows (row 2 on) as last shown
     // The observations, line for line, when the user gave them.
@@ -49,7 +49,7 @@ struct ReportItem {
     std::string text;  // for the observations box its lines joined by '\n'
     ReportFont font = ReportFont::Text;
     ReportAnchor anchor = ReportAnchor::Left;
-    int x = 0;    // left edge, or right edge for ReportAnchor::Right
+    int x = 0;  // left edge, or right edge for ReportAnchor::Right
     int top = 0;
     // The observations box has a fixed size and wraps and clips its text; the other items size
     // themselves to their text (0 here).

@@ -15,8 +15,7 @@ void ShowReport(QWidget* parent, const taldor::ProblemWizard& wizard) {
     {
         // Cancelling the observations does not cancel the report: it is printed without them.
         TfrmObservaciones observations(parent);
-        if (taldor::ui::ExecDialog(&observations) == QDialog::Accepted &&
-            observations.modified()) {
+        if (taldor::ui::ExecDialog(&observations) == QDialog::Accepted && observations.modified()) {
             source.observations = observations.lines();
         }
     }

@@ -180,7 +180,9 @@ PickerDialog::PickerDialog(const taldor::PickerTable& table, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int PickerDialog::itemIndex() const { return m_group->checkedId(); }
+int PickerDialog::itemIndex() const {
+    return m_group->checkedId();
+}
 
 QString PickerDialog::ValorElegido() const {
     return QString::fromStdString(taldor::ChosenValue(m_table, itemIndex()));

@@ -51,9 +51,10 @@ RangeSheet::RangeSheet(const taldor::RangeSheetTable& table, QWidget* parent)
         // Parameter and Units head their columns over two lines; the range heading stands
         // over Calibration and Validation.
         for (int c = 0; c < 2; ++c) {
-            grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
-                                 QString("lblHead%1").arg(c), frame, true),
-                            0, c, 3, 1, Qt::AlignLeft | Qt::AlignBottom);
+            grid->addWidget(
+                Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
+                     QString("lblHead%1").arg(c), frame, true),
+                0, c, 3, 1, Qt::AlignLeft | Qt::AlignBottom);
         }
         grid->addWidget(Cell(table.rangeHeading, "lblRango", frame, true), 0, 2, 1, columns - 2,
                         Qt::AlignHCenter);
@@ -63,16 +64,18 @@ RangeSheet::RangeSheet(const taldor::RangeSheetTable& table, QWidget* parent)
         under->setForegroundRole(QPalette::Mid);
         grid->addWidget(under, 1, 2, 1, columns - 2);
         for (int c = 2; c < columns; ++c) {
-            grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
-                                 QString("lblHead%1").arg(c), frame, true),
-                            2, c);
+            grid->addWidget(
+                Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
+                     QString("lblHead%1").arg(c), frame, true),
+                2, c);
         }
         firstRow = 3;
     } else {
         for (int c = 0; c < columns; ++c) {
-            grid->addWidget(Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
-                                 QString("lblHead%1").arg(c), frame, true),
-                            0, c);
+            grid->addWidget(
+                Cell(QString::fromStdString(table.headings[static_cast<std::size_t>(c)]),
+                     QString("lblHead%1").arg(c), frame, true),
+                0, c);
         }
     }
     auto* line = new QFrame(frame);
@@ -104,18 +107,30 @@ RangeSheet::RangeSheet(const taldor::RangeSheetTable& table, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TfrmRangPAGRaBe::TfrmRangPAGRaBe(QWidget* parent) : RangeSheet(TableOf("TfrmRangPAGRaBe"), parent) {}
-TfrmRangPAGRuff::TfrmRangPAGRuff(QWidget* parent) : RangeSheet(TableOf("TfrmRangPAGRuff"), parent) {}
-TfrmRangPAGBreu::TfrmRangPAGBreu(QWidget* parent) : RangeSheet(TableOf("TfrmRangPAGBreu"), parent) {}
-TfrmRangPAGHoff::TfrmRangPAGHoff(QWidget* parent) : RangeSheet(TableOf("TfrmRangPAGHoff"), parent) {}
-TfrmRangPACQayo::TfrmRangPACQayo(QWidget* parent) : RangeSheet(TableOf("TfrmRangPACQayo"), parent) {}
-TfrmRangPACAlBa::TfrmRangPACAlBa(QWidget* parent) : RangeSheet(TableOf("TfrmRangPACAlBa"), parent) {}
-TfrmRangPACBreu::TfrmRangPACBreu(QWidget* parent) : RangeSheet(TableOf("TfrmRangPACBreu"), parent) {}
-TfrmRangPACHoff::TfrmRangPACHoff(QWidget* parent) : RangeSheet(TableOf("TfrmRangPACHoff"), parent) {}
-TfrmRangPEnBoJu::TfrmRangPEnBoJu(QWidget* parent) : RangeSheet(TableOf("TfrmRangPEnBoJu"), parent) {}
-TfrmRangPCZBoJu::TfrmRangPCZBoJu(QWidget* parent) : RangeSheet(TableOf("TfrmRangPCZBoJu"), parent) {}
-TfrmRangPCZFahl::TfrmRangPCZFahl(QWidget* parent) : RangeSheet(TableOf("TfrmRangPCZFahl"), parent) {}
-TfrmPdteCritPVC::TfrmPdteCritPVC(QWidget* parent) : RangeSheet(TableOf("TfrmPdteCritPVC"), parent) {}
+TfrmRangPAGRaBe::TfrmRangPAGRaBe(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPAGRaBe"), parent) {}
+TfrmRangPAGRuff::TfrmRangPAGRuff(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPAGRuff"), parent) {}
+TfrmRangPAGBreu::TfrmRangPAGBreu(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPAGBreu"), parent) {}
+TfrmRangPAGHoff::TfrmRangPAGHoff(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPAGHoff"), parent) {}
+TfrmRangPACQayo::TfrmRangPACQayo(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPACQayo"), parent) {}
+TfrmRangPACAlBa::TfrmRangPACAlBa(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPACAlBa"), parent) {}
+TfrmRangPACBreu::TfrmRangPACBreu(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPACBreu"), parent) {}
+TfrmRangPACHoff::TfrmRangPACHoff(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPACHoff"), parent) {}
+TfrmRangPEnBoJu::TfrmRangPEnBoJu(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPEnBoJu"), parent) {}
+TfrmRangPCZBoJu::TfrmRangPCZBoJu(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPCZBoJu"), parent) {}
+TfrmRangPCZFahl::TfrmRangPCZFahl(QWidget* parent)
+    : RangeSheet(TableOf("TfrmRangPCZFahl"), parent) {}
+TfrmPdteCritPVC::TfrmPdteCritPVC(QWidget* parent)
+    : RangeSheet(TableOf("TfrmPdteCritPVC"), parent) {}
 
 std::unique_ptr<RangeSheet> CreateRangeSheet(const QString& sheetClass, QWidget* parent) {
     using Factory = std::function<RangeSheet*(QWidget*)>;

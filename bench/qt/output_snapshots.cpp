@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
 #include <QTabWidget>
 
 #include "CaseRoads.h"
@@ -19,17 +20,16 @@
 #include "untObservaciones.h"
 #include "untReporte.h"
 
-#include <QPrintPreviewDialog>
-
 namespace {
 
 taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
     const taldor::ProblemWizard& w = window.wizard;
     if (w.results()) return *w.results();
     const taldor::ProblemState& s = w.state();
-    return taldor::BuildResultsPage(taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi,
-                                                               s.ClasFeno, s.ClasObst, s.ClasChor),
-                                    s, w.panel().slots);
+    return taldor::BuildResultsPage(
+        taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi, s.ClasFeno, s.ClasObst,
+                                   s.ClasChor),
+        s, w.panel().slots);
 }
 
 void Save(QWidget& w, const QString& path) {
@@ -73,7 +73,11 @@ int main(int argc, char** argv) {
         if (source.title.empty() && title) source.title = title;
         source.observations = std::vector<std::string>{
             "Observations typed by the engineer: the bed downstream of the structure was armoured",
-            "with coarse gravel after the last flood.", "Line 3", "Line 4", "Line 5", "Line 6",
+            "with coarse gravel after the last flood.",
+            "Line 3",
+            "Line 4",
+            "Line 5",
+            "Line 6",
             "Line 7"};
         taldor::output::WriteReportPdf(taldor::BuildReportLayout(source),
                                        out + "/report_" + code + ".pdf");

@@ -30,8 +30,8 @@ struct Stats {
     double median, max;
 };
 
-Stats Time(int repeats, const std::function<void()>& run,
-           const std::function<void()>& setup = [] {}) {
+Stats Time(
+    int repeats, const std::function<void()>& run, const std::function<void()>& setup = [] {}) {
     std::vector<double> ms;
     for (int i = 0; i < repeats; ++i) {
         setup();
@@ -82,20 +82,35 @@ int main(int argc, char** argv) {
         tabs.setCurrentIndex(1);
         chart->view()->viewport()->repaint();
     };
-    Print("chart: 4 x 5000 points replaced (shown)", Time(repeats, [&] {
-              for (int k = 0; k < 4; ++k) chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
-          }, emptyChart));
+    Print("chart: 4 x 5000 points replaced (shown)",
+          Time(
+              repeats,
+              [&] {
+                  for (int k = 0; k < 4; ++k)
+                      chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
+              },
+              emptyChart));
     Print("chart: painting 4 x 5000 points", Time(repeats, paintChart));
-    Print("chart: 4 x 5000 points replaced and painted", Time(repeats, [&] {
-              for (int k = 0; k < 4; ++k) chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
-              paintChart();
-          }, emptyChart));
-    Print("chart: emptied (an input changed), 4 x 5000 points before", Time(repeats, [&] {
-              emptyChart();
-              paintChart();
-          }, [&] {
-              for (int k = 0; k < 4; ++k) chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
-          }));
+    Print("chart: 4 x 5000 points replaced and painted",
+          Time(
+              repeats,
+              [&] {
+                  for (int k = 0; k < 4; ++k)
+                      chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
+                  paintChart();
+              },
+              emptyChart));
+    Print("chart: emptied (an input changed), 4 x 5000 points before",
+          Time(
+              repeats,
+              [&] {
+                  emptyChart();
+                  paintChart();
+              },
+              [&] {
+                  for (int k = 0; k < 4; ++k)
+                      chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
+              }));
 
     for (const taldor::testing::CaseRoad& road : taldor::testing::AllRoads()) {
         taldor::RecordedWindow window;
@@ -109,27 +124,32 @@ int main(int argc, char** argv) {
         // From an emptied chart (as after a changed input): one calculation, the Results page
         // shown and painted, the chart filled and painted.
         std::unique_ptr<taldor::RecordedWindow> w;
-        Print(what.c_str(), Time(repeats, [&] {
-                  w->wizard.btnN3Click();
-                  tabs.setCurrentIndex(0);
-                  page->showResults(*w->wizard.results());
-                  page->repaint();
-                  for (int k = 0; k < 4; ++k) chart->showSeries(k, w->wizard.series(k));
-                  paintChart();
-              }, [&] {
-                  emptyChart();
-                  taldor::testing::CaseRoad toComplementary = road;
-                  w = std::make_unique<taldor::RecordedWindow>();
-                  for (const auto& [box, text] : road.boxes) w->view.setBoxText(box, text);
-                  w->wizard.btnN0Click();
-                  w->wizard.btnContAfue01Click(road.phenomenon);
-                  w->wizard.btnN1Click();
-                  w->wizard.btnContAfue12Click(road.obstacle);
-                  w->wizard.btnN2Click();
-                  if (w->wizard.questionVisible(taldor::Question::Rg000)) {
-                      w->wizard.btnContAfue23Click(road.jet);
-                  }
-              }));
+        Print(what.c_str(), Time(
+                                repeats,
+                                [&] {
+                                    w->wizard.btnN3Click();
+                                    tabs.setCurrentIndex(0);
+                                    page->showResults(*w->wizard.results());
+                                    page->repaint();
+                                    for (int k = 0; k < 4; ++k)
+                                        chart->showSeries(k, w->wizard.series(k));
+                                    paintChart();
+                                },
+                                [&] {
+                                    emptyChart();
+                                    taldor::testing::CaseRoad toComplementary = road;
+                                    w = std::make_unique<taldor::RecordedWindow>();
+                                    for (const auto& [box, text] : road.boxes)
+                                        w->view.setBoxText(box, text);
+                                    w->wizard.btnN0Click();
+                                    w->wizard.btnContAfue01Click(road.phenomenon);
+                                    w->wizard.btnN1Click();
+                                    w->wizard.btnContAfue12Click(road.obstacle);
+                                    w->wizard.btnN2Click();
+                                    if (w->wizard.questionVisible(taldor::Question::Rg000)) {
+                                        w->wizard.btnContAfue23Click(road.jet);
+                                    }
+                                }));
     }
 
     QTemporaryDir dir;

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Choice{"TfrmAnguRepo", -1, ""}, Choice{"TfrmHiGrup", 18, ""}),
     [](const auto& param_info) {
         return std::string(param_info.param.className) + "_" +
-               (param_info.param.index < 0 ? std::string("none") : std::to_string(param_info.param.index));
+               (param_info.param.index < 0 ? std::string("none")
+                                           : std::to_string(param_info.param.index));
     });
 
 TEST(PickerTables, EightDialogsEachFillingItsBox) {

@@ -121,8 +121,8 @@ TEST(ReportLayout, HeadingsAreThePageCaptions) {
     ReportSource source = SourceForCode(1122);
     source.observations = std::vector<std::string>{};
     const ReportLayout layout = BuildReportLayout(source);
-    const char* const expected[] = {"Global Data", "Local Data",  "Structure Data",
-                                    "Complementary Data", "Results", "Observations"};
+    const char* const expected[] = {"Global Data",        "Local Data", "Structure Data",
+                                    "Complementary Data", "Results",    "Observations"};
     for (int s = 0; s < 6; ++s) {
         const ReportItem* heading = layout.find("qrlTitulo" + std::to_string(s));
         ASSERT_NE(heading, nullptr);
@@ -142,7 +142,8 @@ TEST(ReportLayout, ObservationsGivenNotGivenAndEmpty) {
     ASSERT_NE(layout.find("qrmObservaciones"), nullptr);
     EXPECT_EQ(layout.find("qrmObservaciones")->text, "");
 
-    source.observations = std::vector<std::string>{"Gravel from the upstream reach.", "", "Re-check d90."};
+    source.observations =
+        std::vector<std::string>{"Gravel from the upstream reach.", "", "Re-check d90."};
     layout = BuildReportLayout(source);
     const ReportItem* box = layout.find("qrmObservaciones");
     ASSERT_NE(box, nullptr);
@@ -250,8 +251,8 @@ TEST(ReportFromWindow, SpurDikeFactorsEachUnderTheirOwnName) {
     EXPECT_EQ(Text(layout, "qrlN2P2R"), "Transversal extension");
     EXPECT_EQ(Text(layout, "qrlN2P3R"), "Length of bed protection");
     EXPECT_EQ(Text(layout, "qrlN2P3V"), "0.5");
-    const char* const captions[] = {"Curvature factor", "Shape factor",  "Angle factor",
-                                    "Porosity factor",  "Shape factor",  "Shape factor"};
+    const char* const captions[] = {"Curvature factor", "Shape factor", "Angle factor",
+                                    "Porosity factor",  "Shape factor", "Shape factor"};
     const char* const values[] = {"1.00", "1.0", "1", "1", "1.5", "1.10"};
     for (int i = 0; i < 6; ++i) {
         const std::string stem = "qrlN3P" + std::to_string(i + 1);

@@ -14,8 +14,13 @@ using taldor::output::TfrmObservaciones;
 class TestObservaciones : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
-    void cleanup() { QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked"); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
+    void cleanup() {
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+    }
 
     void look();
     void outcomes_data();
@@ -52,17 +57,23 @@ void TestObservaciones::outcomes_data() {
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("typed, OK") << "Gravel bar upstream" << "ok" << int(QDialog::Accepted) << true
+    QTest::newRow("typed, OK") << "Gravel bar upstream"
+                               << "ok" << int(QDialog::Accepted) << true
                                << QStringList{"Gravel bar upstream"};
-    QTest::newRow("two lines, OK") << "First line\nSecond line" << "ok" << int(QDialog::Accepted)
-                                   << true << QStringList{"First line", "Second line"};
-    QTest::newRow("nothing typed, OK") << "" << "ok" << int(QDialog::Accepted) << false << QStringList{};
-    QTest::newRow("typed and deleted, OK") << "ab\b\b" << "ok" << int(QDialog::Accepted) << true
-                                           << QStringList{};
-    QTest::newRow("typed, Cancel") << "abc" << "cancel" << int(QDialog::Rejected) << true
-                                   << QStringList{"abc"};
-    QTest::newRow("typed, close box") << "abc" << "closebox" << int(QDialog::Rejected) << true
-                                      << QStringList{"abc"};
+    QTest::newRow("two lines, OK")
+        << "First line\nSecond line"
+        << "ok" << int(QDialog::Accepted) << true << QStringList{"First line", "Second line"};
+    QTest::newRow("nothing typed, OK") << ""
+                                       << "ok" << int(QDialog::Accepted) << false << QStringList{};
+    QTest::newRow("typed and deleted, OK")
+        << "ab\b\b"
+        << "ok" << int(QDialog::Accepted) << true << QStringList{};
+    QTest::newRow("typed, Cancel")
+        << "abc"
+        << "cancel" << int(QDialog::Rejected) << true << QStringList{"abc"};
+    QTest::newRow("typed, close box")
+        << "abc"
+        << "closebox" << int(QDialog::Rejected) << true << QStringList{"abc"};
 }
 
 void TestObservaciones::outcomes() {

@@ -29,7 +29,9 @@ using taldor::Box;
 namespace {
 
 constexpr double kMarginPt = 10 / 25.4 * 72;
-double PxToPt(double px) { return kMarginPt + px * 0.75; }
+double PxToPt(double px) {
+    return kMarginPt + px * 0.75;
+}
 
 QString PdfText(const QString& pdf, const QStringList& options = {"-layout"}) {
     QProcess p;
@@ -47,7 +49,8 @@ QList<Word> PdfWords(const QString& pdf) {
     QList<Word> words;
     const QString html = PdfText(pdf, {"-bbox"});
     static const QRegularExpression re(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+        "yMax=\"([\\d.]+)\">([^<]*)</word>");
     for (auto it = re.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
         words.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
@@ -66,7 +69,7 @@ const Word* FindWord(const QList<Word>& words, const QString& text, double below
 
 // How the user answers the observations dialog.
 struct Observations {
-    QString typed;       // typed into the text box ("\b" is a backspace)
+    QString typed;         // typed into the text box ("\b" is a backspace)
     QString close = "ok";  // ok, cancel, closebox
 };
 
@@ -92,7 +95,8 @@ QString ReportToPdf(const taldor::ProblemWizard& wizard, const Observations& ans
             if (answer.close == "ok") {
                 QTest::mouseClick(observations->findChild<QPushButton*>("bbtnOk"), Qt::LeftButton);
             } else if (answer.close == "cancel") {
-                QTest::mouseClick(observations->findChild<QPushButton*>("bbtnCanc"), Qt::LeftButton);
+                QTest::mouseClick(observations->findChild<QPushButton*>("bbtnCanc"),
+                                  Qt::LeftButton);
             } else {
                 observations->close();
             }
@@ -118,8 +122,13 @@ QString ReportToPdf(const taldor::ProblemWizard& wizard, const Observations& ans
 class TestReporte : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
-    void cleanup() { QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked"); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
+    void cleanup() {
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+    }
 
     void reportGoesThroughTheSeamAndPreviewsOnePage();
     void plungingJetPrintsTitleInputsAndResults();
@@ -207,7 +216,7 @@ void TestReporte::itemsStandWhereTheLayoutPutsThem() {
         double below;  // pt, to pick the right occurrence
         double x;      // pt
         bool rightEdge;
-        double top;    // pt; negative: not checked
+        double top;  // pt; negative: not checked
     };
     const Expect expected[] = {
         {"Problem", 0, PxToPt(60), false, PxToPt(50)},
@@ -226,7 +235,8 @@ void TestReporte::itemsStandWhereTheLayoutPutsThem() {
         const Word* w = FindWord(words, e.word, e.below);
         QVERIFY2(w, e.word);
         const double x = e.rightEdge ? w->xMax : w->xMin;
-        QVERIFY2(qAbs(x - e.x) < 1.5, qPrintable(QString("%1 x %2, expected %3").arg(e.word).arg(x).arg(e.x)));
+        QVERIFY2(qAbs(x - e.x) < 1.5,
+                 qPrintable(QString("%1 x %2, expected %3").arg(e.word).arg(x).arg(e.x)));
         // The top of the text's line box is the item's top.
         QVERIFY2(qAbs(w->yMin - e.top) < 2.5,
                  qPrintable(QString("%1 top %2, expected %3").arg(e.word).arg(w->yMin).arg(e.top)));
@@ -266,12 +276,16 @@ void TestReporte::observations_data() {
     QTest::addColumn<bool>("heading");
     QTest::addColumn<QString>("printed");
 
-    QTest::newRow("typed, OK") << "Bed armoured near the pier" << "ok" << true
-                               << "Bed armoured near the pier";
-    QTest::newRow("OK without typing") << "" << "ok" << false << "";
-    QTest::newRow("typed and deleted, OK") << "xy\b\b" << "ok" << true << "";
-    QTest::newRow("typed, Cancel") << "Not printed" << "cancel" << false << "";
-    QTest::newRow("typed, close box") << "Not printed" << "closebox" << false << "";
+    QTest::newRow("typed, OK") << "Bed armoured near the pier"
+                               << "ok" << true << "Bed armoured near the pier";
+    QTest::newRow("OK without typing") << ""
+                                       << "ok" << false << "";
+    QTest::newRow("typed and deleted, OK") << "xy\b\b"
+                                           << "ok" << true << "";
+    QTest::newRow("typed, Cancel") << "Not printed"
+                                   << "cancel" << false << "";
+    QTest::newRow("typed, close box") << "Not printed"
+                                      << "closebox" << false << "";
 }
 
 void TestReporte::observations() {
@@ -299,7 +313,8 @@ void TestReporte::observationsCutAtTheBoxsHeight() {
     taldor::testing::Drive(window, taldor::testing::StepRoad());
     const QString text = PdfText(ReportToPdf(window.wizard, {typed}, m_dir.filePath("cut.pdf")));
     for (int i = 1; i <= 4; ++i) QVERIFY(text.contains(QString("Line 0%1").arg(i)));
-    for (int i = 7; i <= 12; ++i) QVERIFY(!text.contains(QString("Line %1").arg(i, 2, 10, QChar('0'))));
+    for (int i = 7; i <= 12; ++i)
+        QVERIFY(!text.contains(QString("Line %1").arg(i, 2, 10, QChar('0'))));
 }
 
 void TestReporte::observationsWrapAtTheBoxsWidth() {
@@ -313,7 +328,8 @@ void TestReporte::observationsWrapAtTheBoxsWidth() {
     QCOMPARE(lines.join("").simplified().remove(' '), QString(sentence).remove(' '));
     const QFontMetricsF metrics(taldor::output::ReportQFont(taldor::ReportFont::Text), &printer);
     const double boxWidth = 490 * printer.resolution() / 96.0;
-    for (const QString& line : lines) QVERIFY(metrics.horizontalAdvance(line.trimmed()) <= boxWidth);
+    for (const QString& line : lines)
+        QVERIFY(metrics.horizontalAdvance(line.trimmed()) <= boxWidth);
     QVERIFY(taldor::output::ObservationLinesShown("", &printer) == QStringList{QString()});
 }
 

@@ -66,9 +66,10 @@ taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
     // The model problem's routine does not exist yet: the rows as the page would show them from
     // what the calculation did compute.
     const taldor::ProblemState& s = w.state();
-    return taldor::BuildResultsPage(taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi,
-                                                               s.ClasFeno, s.ClasObst, s.ClasChor),
-                                    s, w.panel().slots);
+    return taldor::BuildResultsPage(
+        taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi, s.ClasFeno, s.ClasObst,
+                                   s.ClasChor),
+        s, w.panel().slots);
 }
 
 }  // namespace
@@ -76,7 +77,10 @@ taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
 class TestResultsPageView : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
     void cleanup() {
         QLocale::setDefault(QLocale::c());
         QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
@@ -108,8 +112,8 @@ void TestResultsPageView::jetProblemsAfterARealCalculation_data() {
                                      "Equilibrium max. scour depth (Bornmann & Julien)",
                                      "Equilibrium max. scour depth (Fahlbusch)"};
     QTest::newRow("plunging jet") << 0 << "Problem of the Plunging Jet"
-                                  << QStringList{"0.0550", "0.1718", "Live bed", "2.83", "1.500",
-                                                 "3.15", "5.25"}
+                                  << QStringList{"0.0550", "0.1718", "Live bed", "2.83",
+                                                 "1.500",  "3.15",   "5.25"}
                                   << jetCaptions;
     QTest::newRow("step") << 1 << "Problem of the Step"
                           << QStringList{"0.0550", "0.1718", "Live bed", "2.83", "1.500", "2.40"}
@@ -144,7 +148,8 @@ void TestResultsPageView::jetProblemsAfterARealCalculation() {
 
     QCOMPARE(page.findChild<QLabel*>("lblProbTipo")->text(), title);
     QStringList stems = kCommon;
-    stems << "OutpInteRelaTurb" << "OutpErosMaxi1";
+    stems << "OutpInteRelaTurb"
+          << "OutpErosMaxi1";
     if (road != 1) stems << "OutpErosMaxi2";
     QCOMPARE(VisibleStems(page), stems);
     const QList<SeenRow> rows = SeenRows(page, stems);
@@ -164,14 +169,15 @@ void TestResultsPageView::everyCodeShowsItsRowsInOrder_data() {
 
     const auto roads = taldor::testing::AllRoads();
     auto stems = [](QStringList more) { return kCommon + more; };
-    const QStringList depths4 = {"OutpErosMaxi1", "OutpErosMaxi2", "OutpErosMaxi3", "OutpErosMaxi4"};
-    QTest::newRow("22 bridge pier")
-        << 0
-        << stems({"OutpErosMaxi1", "OutpLongFall1", "OutpErosMaxi2", "OutpLongFall2",
-                  "OutpErosMaxi3", "OutpLongFall3"})
-        << QStringList{"Breusers", "CSU", "Johnson"};
-    QTest::newRow("31 narrow culvert") << 1 << stems(QStringList{"OutpInteRelaTurb"} + depths4)
-                                       << QStringList{"Rajaratnam & Berry", "Ruff", "Breusers", "Hoffmans"};
+    const QStringList depths4 = {"OutpErosMaxi1", "OutpErosMaxi2", "OutpErosMaxi3",
+                                 "OutpErosMaxi4"};
+    QTest::newRow("22 bridge pier") << 0
+                                    << stems({"OutpErosMaxi1", "OutpLongFall1", "OutpErosMaxi2",
+                                              "OutpLongFall2", "OutpErosMaxi3", "OutpLongFall3"})
+                                    << QStringList{"Breusers", "CSU", "Johnson"};
+    QTest::newRow("31 narrow culvert")
+        << 1 << stems(QStringList{"OutpInteRelaTurb"} + depths4)
+        << QStringList{"Rajaratnam & Berry", "Ruff", "Breusers", "Hoffmans"};
     const QStringList vortex = stems(
         {"OutpInteRelaTurb", "OutpCaudSoliTota", "OutpErosMaxi1", "OutpLongFall1", "OutpPendTalu"});
     QTest::newRow("111 confined vortex") << 2 << vortex << QStringList{"Dietz"};
@@ -179,13 +185,15 @@ void TestResultsPageView::everyCodeShowsItsRowsInOrder_data() {
     QTest::newRow("122 wide culvert")
         << 4 << stems(QStringList{"OutpInteRelaTurb"} + depths4)
         << QStringList{"Qayoum", "Altinbilek & Basmaci", "Breusers", "Hoffmans"};
-    QTest::newRow("211 protected spur dike") << 5 << stems({"OutpErosMaxi1"}) << QStringList{"Dietz"};
-    QTest::newRow("212 spur dike") << 6 << stems(depths4)
-                                   << QStringList{"Ahmad", "Liu", "Dietz", "Breusers"};
+    QTest::newRow("211 protected spur dike")
+        << 5 << stems({"OutpErosMaxi1"}) << QStringList{"Dietz"};
+    QTest::newRow("212 spur dike")
+        << 6 << stems(depths4) << QStringList{"Ahmad", "Liu", "Dietz", "Breusers"};
     QTest::newRow("1121 step") << 7 << stems({"OutpInteRelaTurb", "OutpErosMaxi1"})
                                << QStringList{"Bornmann & Julien"};
-    QTest::newRow("1122 plunging jet") << 8 << stems({"OutpInteRelaTurb", "OutpErosMaxi1", "OutpErosMaxi2"})
-                                       << QStringList{"Bornmann & Julien", "Fahlbusch"};
+    QTest::newRow("1122 plunging jet")
+        << 8 << stems({"OutpInteRelaTurb", "OutpErosMaxi1", "OutpErosMaxi2"})
+        << QStringList{"Bornmann & Julien", "Fahlbusch"};
 }
 
 // Every code through the widgets' road. The rows that only the fundamentals decide are the
@@ -196,7 +204,8 @@ void TestResultsPageView::everyCodeShowsItsRowsInOrder() {
     QFETCH(QStringList, stems);
     QFETCH(QStringList, formulae);
 
-    const taldor::testing::CaseRoad road = taldor::testing::AllRoads()[static_cast<std::size_t>(roadIndex)];
+    const taldor::testing::CaseRoad road =
+        taldor::testing::AllRoads()[static_cast<std::size_t>(roadIndex)];
     taldor::RecordedWindow window;
     taldor::testing::Drive(window, road);
     QVERIFY2(window.wizard.lastError().kind == taldor::ProblemWizard::CommandError::Kind::None,
@@ -222,7 +231,8 @@ void TestResultsPageView::everyCodeShowsItsRowsInOrder() {
         QCOMPARE(row.unit, QString("[m]"));
         const bool active = slots[static_cast<std::size_t>(k)].bold;
         if (code == 211 || (active && !(code == 212 && k == 3 && row.value == "inactive"))) {
-            QVERIFY2(twoDecimals.match(row.value).hasMatch(), qPrintable(row.stem + " " + row.value));
+            QVERIFY2(twoDecimals.match(row.value).hasMatch(),
+                     qPrintable(row.stem + " " + row.value));
         } else {
             QCOMPARE(row.value, QString("inactive"));
         }
@@ -245,18 +255,19 @@ void TestResultsPageView::rulesOfTheValueTexts_data() {
         << 111 << "equal" << QStringList{"CondTran", "OutpCaudSoliTota", "OutpErosMaxi1"}
         << QStringList{"Clear water", "null", "1.50"};
     QTest::newRow("vortex live bed: solid discharge and live-bed depth")
-        << 121 << "live" << QStringList{"CondTran", "OutpCaudSoliTota", "OutpErosMaxi1", "OutpLongFall1", "OutpPendTalu"}
+        << 121 << "live"
+        << QStringList{"CondTran", "OutpCaudSoliTota", "OutpErosMaxi1", "OutpLongFall1",
+                       "OutpPendTalu"}
         << QStringList{"Live bed", "0.000123", "2.35", "3.25", "27.60"};
     QTest::newRow("vortex with slot 1 inactive")
         << 111 << "live inactive" << QStringList{"OutpErosMaxi1", "OutpLongFall1", "OutpPendTalu"}
         << QStringList{"inactive", "inactive", "inactive"};
     QTest::newRow("pier without the failure-length switch")
-        << 22 << "no switch"
-        << QStringList{"OutpErosMaxi1", "OutpLongFall1", "OutpErosMaxi2", "OutpLongFall2", "OutpErosMaxi3", "OutpLongFall3"}
+        << 22 << "no switch" << QStringList{"OutpErosMaxi1", "OutpLongFall1", "OutpErosMaxi2",
+                                            "OutpLongFall2", "OutpErosMaxi3", "OutpLongFall3"}
         << QStringList{"0.50", "inactive", "20.00", "inactive", "inactive", "inactive"};
     QTest::newRow("pier with the switch on")
-        << 22 << "switch"
-        << QStringList{"OutpLongFall1", "OutpLongFall2", "OutpLongFall3"}
+        << 22 << "switch" << QStringList{"OutpLongFall1", "OutpLongFall2", "OutpLongFall3"}
         << QStringList{"4.00", "5.00", "inactive"};
     QTest::newRow("protected spur dike: a number without an active slot")
         << 211 << "plain" << QStringList{"OutpErosMaxi1"} << QStringList{"0.50"};
@@ -330,7 +341,8 @@ void TestResultsPageView::rowsStandOnTheRowRule() {
 
 void TestResultsPageView::titleFrameFitsAroundTheTitle() {
     ResultsPageView page;
-    for (const char* title : {"Problem of the Step", "Problem of the Protected Spur Dike/Abutment"}) {
+    for (const char* title :
+         {"Problem of the Step", "Problem of the Protected Spur Dike/Abutment"}) {
         page.setProblemTitle(title);
         const auto* label = page.findChild<QLabel*>("lblProbTipo");
         const auto* frame = page.findChild<QFrame*>("bvlProblema");
@@ -362,11 +374,12 @@ void TestResultsPageView::buttonsPerCodeAndTheirSignals() {
         const char* second;
         bool slopes;
     };
-    const Case cases[] = {{22, "TfrmPictPPi", nullptr, false},   {31, "TfrmPictPAG", nullptr, false},
-                          {111, "TfrmPictPVC1", nullptr, true},  {121, "TfrmPictPVC2", nullptr, true},
-                          {122, "TfrmPictPAC", nullptr, false},  {211, "TfrmPictPEP", nullptr, false},
-                          {212, "TfrmPictPEs1", "TfrmPictPES2", false},
-                          {1121, "TfrmPictPEn", nullptr, false}, {1122, "TfrmPictPCZ", nullptr, false}};
+    const Case cases[] = {
+        {22, "TfrmPictPPi", nullptr, false},          {31, "TfrmPictPAG", nullptr, false},
+        {111, "TfrmPictPVC1", nullptr, true},         {121, "TfrmPictPVC2", nullptr, true},
+        {122, "TfrmPictPAC", nullptr, false},         {211, "TfrmPictPEP", nullptr, false},
+        {212, "TfrmPictPEs1", "TfrmPictPES2", false}, {1121, "TfrmPictPEn", nullptr, false},
+        {1122, "TfrmPictPCZ", nullptr, false}};
     for (const Case& c : cases) {
         page.showResults(taldor::BuildResultsPage(c.code, taldor::ProblemState{}, {}));
         QVERIFY(report->isVisible());

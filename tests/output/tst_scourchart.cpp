@@ -33,8 +33,13 @@ void ShowAll(ScourChart& chart, const taldor::ProblemWizard& wizard) {
 class TestScourChart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
-    void cleanup() { QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked"); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
+    void cleanup() {
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+    }
 
     void presentationBeforeAnyCalculation();
     void plungingJetFillsTwoSeriesOnceEach();
@@ -86,7 +91,8 @@ void TestScourChart::plungingJetFillsTwoSeriesOnceEach() {
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (int k = 0; k < 4; ++k) {
-        spies.push_back(std::make_unique<QSignalSpy>(chart.series(k), &QLineSeries::pointsReplaced));
+        spies.push_back(
+            std::make_unique<QSignalSpy>(chart.series(k), &QLineSeries::pointsReplaced));
     }
     ShowAll(chart, window.wizard);
 

@@ -49,8 +49,13 @@ QStringList Texts(QDialog* dialog) {
 class TestPickerDialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
-    void cleanup() { QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked"); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
+    void cleanup() {
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+    }
 
     void chosenRowIsReturned_data();
     void chosenRowIsReturned();
@@ -169,30 +174,38 @@ void TestPickerDialog::dialogsShowTheirTables_data() {
     QTest::addColumn<QStringList>("texts");  // among the texts the dialog shows
 
     QTest::newRow("TfrmAhmaCICC") << Box::EstrFactCurv << "Correction for curvature"
-                                  << QStringList{"Position of structure in bend", "Kp",
-                                                 "Downstream part of concave side", "Sharp bend",
-                                                 "Moderate bend", "0.85"};
+                                  << QStringList{"Position of structure in bend",
+                                                 "Kp",
+                                                 "Downstream part of concave side",
+                                                 "Sharp bend",
+                                                 "Moderate bend",
+                                                 "0.85"};
     QTest::newRow("TfrmAhmaCIPO") << Box::EstrFactPoro << "Correction for porosity"
                                   << QStringList{"Porosity", "Knu", "20%", "1.0", "50% (IV:3.5H)"};
     QTest::newRow("TfrmAhmaCIAA") << Box::EstrFactAngu << "Correction for attack"
-                                  << QStringList{"Angle of attack (°)", "Ka", "150", "1.10", "0.80"};
+                                  << QStringList{"Angle of attack (°)", "Ka", "150", "1.10",
+                                                 "0.80"};
     QTest::newRow("TfrmAnguRepo") << Box::SediAnguRepo << "Angle of repose"
-                                  << QStringList{"Material", "Compactation", "Angle (°)",
-                                                 "Fine sand, silty sand, sandy silt", "28/30",
-                                                 "Clay (saturated)", "0/20"};
+                                  << QStringList{"Material",  "Compactation",
+                                                 "Angle (°)", "Fine sand, silty sand, sandy silt",
+                                                 "28/30",     "Clay (saturated)",
+                                                 "0/20"};
     QTest::newRow("TfrmHiGrup") << Box::EstrFactGrup << "Correction for group of two vertical piles"
-                                << QStringList{"Distribution", "Pier spacing", "Front pier Kgr",
-                                               "Rear pier Kgr", "2 a 3b", "> 15b", "> 8b", "1.90"};
+                                << QStringList{"Distribution",  "Pier spacing", "Front pier Kgr",
+                                               "Rear pier Kgr", "2 a 3b",       "> 15b",
+                                               "> 8b",          "1.90"};
     QTest::newRow("TfrmCIFOks") << Box::EstrFactFormKs << "Correction for cross-section form"
-                                << QStringList{"Direction", "Cross-section form", "Ks", "Horizontal",
-                                               "Vertical", "06 / 0.8", "0.65 / 0.76",
-                                               "Pyramid-lime (narrowing upwards)"};
-    QTest::newRow("TfrmCIFOkb") << Box::EstrFactFormKb << "Correction for structure form"
-                                << QStringList{"Type of structure", "Code", "b/l", "Angle", "Kb",
-                                               "Estribo de pared vertical", "VWS2", "35-45º",
-                                               "1.5H:1V", "2.25"};
+                                << QStringList{"Direction",   "Cross-section form",
+                                               "Ks",          "Horizontal",
+                                               "Vertical",    "06 / 0.8",
+                                               "0.65 / 0.76", "Pyramid-lime (narrowing upwards)"};
+    QTest::newRow("TfrmCIFOkb")
+        << Box::EstrFactFormKb << "Correction for structure form"
+        << QStringList{"Type of structure",         "Code", "b/l",    "Angle",   "Kb",
+                       "Estribo de pared vertical", "VWS2", "35-45º", "1.5H:1V", "2.25"};
     QTest::newRow("TfrmCIFOkl") << Box::EstrFactFormKl << "Form correction"
-                                << QStringList{"Structure form", "Kl", "Aerodynamic", "Blunt", "2.15"};
+                                << QStringList{"Structure form", "Kl", "Aerodynamic", "Blunt",
+                                               "2.15"};
 }
 
 void TestPickerDialog::dialogsShowTheirTables() {
@@ -224,9 +237,9 @@ void TestPickerDialog::groupFactorButtonsFormOneGroup() {
         QVERIFY(b);
         captions << b->text();
     }
-    QCOMPARE(captions, (QStringList{"1.00", "1.15", "1.00", "1.90", "1.15", "1.00", "1.90", "1.20",
-                                    "1.00", "0.90", "0.90", "0.80", "1.90", "1.20", "1.00", "1.90",
-                                    "1.20", "1.00"}));
+    QCOMPARE(captions,
+             (QStringList{"1.00", "1.15", "1.00", "1.90", "1.15", "1.00", "1.90", "1.20", "1.00",
+                          "0.90", "0.90", "0.80", "1.90", "1.20", "1.00", "1.90", "1.20", "1.00"}));
     auto* rb2 = dialog.findChild<QRadioButton*>("rb2");
     auto* rb12 = dialog.findChild<QRadioButton*>("rb12");
     QTest::mouseClick(rb2, Qt::LeftButton, {}, QPoint(6, rb2->height() / 2));

@@ -30,8 +30,13 @@ QString Heading(QDialog* sheet, const QString& name) {
 class TestRangeSheet : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support propagateSizeHints).*")); }
-    void cleanup() { QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked"); }
+    void init() {
+        QTest::failOnWarning(
+            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
+    }
+    void cleanup() {
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+    }
 
     void sheetsCaptionsAndCells_data();
     void sheetsCaptionsAndCells();
@@ -48,32 +53,58 @@ void TestRangeSheet::sheetsCaptionsAndCells_data() {
     // Cells checked, as "row,column=text".
     QTest::addColumn<QStringList>("cells");
 
-    QTest::newRow("PAGRaBe") << "TfrmRangPAGRaBe" << "Rajaratnam & Berry formula" << "Range" << 6
-                             << QStringList{"0,0=Mean diameter (d50)", "0,1=[mm]", "0,2=1.40/2.80",
-                                            "0,3=0.82/2.80", "3,3=1.28/12", "5,3=Submerged"};
-    QTest::newRow("PAGRuff") << "TfrmRangPAGRuff" << "Ruff formula" << "Range" << 6
+    QTest::newRow("PAGRaBe") << "TfrmRangPAGRaBe"
+                             << "Rajaratnam & Berry formula"
+                             << "Range" << 6
+                             << QStringList{
+                                    "0,0=Mean diameter (d50)", "0,1=[mm]",    "0,2=1.40/2.80",
+                                    "0,3=0.82/2.80",           "3,3=1.28/12", "5,3=Submerged"};
+    QTest::newRow("PAGRuff") << "TfrmRangPAGRuff"
+                             << "Ruff formula"
+                             << "Range" << 6
                              << QStringList{"4,2=3.11/830", "5,2=Non submerged",
                                             "5,3=Submerged and non submerged"};
-    QTest::newRow("PAGBreu") << "TfrmRangPAGBreu" << "Breusers formula" << "Range" << 6
-                             << QStringList{"0,2=0.82/2.8", "0,3=", "2,2=1.28/12", "3,2=1.28/12.0",
-                                            "5,2=Non submerged", "5,3="};
-    QTest::newRow("PAGHoff") << "TfrmRangPAGHoff" << "Hoffmans formula" << "Range" << 6
+    QTest::newRow("PAGBreu") << "TfrmRangPAGBreu"
+                             << "Breusers formula"
+                             << "Range" << 6
+                             << QStringList{
+                                    "0,2=0.82/2.8",      "0,3=", "2,2=1.28/12", "3,2=1.28/12.0",
+                                    "5,2=Non submerged", "5,3="};
+    QTest::newRow("PAGHoff") << "TfrmRangPAGHoff"
+                             << "Hoffmans formula"
+                             << "Range" << 6
                              << QStringList{"3,2=0.01/0.92", "3,3=0.16/830", "4,3=1.22/6.10"};
-    QTest::newRow("PACQayo") << "TfrmRangPACQayo" << "Qayoum formula" << "Range" << 6
+    QTest::newRow("PACQayo") << "TfrmRangPACQayo"
+                             << "Qayoum formula"
+                             << "Range" << 6
                              << QStringList{"2,0=Diff. head in/level out", "3,2=-", "3,3=-",
                                             "4,0=Specific discharge", "4,2=0.008/0.024"};
-    QTest::newRow("PACAlBa") << "TfrmRangPACAlBa" << "Altinbilek & Basmaci formula" << "Range" << 6
+    QTest::newRow("PACAlBa") << "TfrmRangPACAlBa"
+                             << "Altinbilek & Basmaci formula"
+                             << "Range" << 6
                              << QStringList{"0,2=1.3/6.5", "2,2=-", "4,3=0.002/0.065"};
-    QTest::newRow("PACBreu") << "TfrmRangPACBreu" << "Breusers formula" << "Range" << 6
+    QTest::newRow("PACBreu") << "TfrmRangPACBreu"
+                             << "Breusers formula"
+                             << "Range" << 6
                              << QStringList{"0,2=", "0,3=0.43/9.7", "5,2=", "5,3=Submerged"};
-    QTest::newRow("PACHoff") << "TfrmRangPACHoff" << "Hoffmans formula" << "Rango" << 6
-                             << QStringList{"0,2=0.43/9.7", "0,3=", "5,2=Submerged and non submerged"};
-    QTest::newRow("PEnBoJu") << "TfrmRangPEnBoJu" << "Bornmann & Julien formula" << "Range" << 7
+    QTest::newRow("PACHoff") << "TfrmRangPACHoff"
+                             << "Hoffmans formula"
+                             << "Rango" << 6
+                             << QStringList{"0,2=0.43/9.7",
+                                            "0,3=", "5,2=Submerged and non submerged"};
+    QTest::newRow("PEnBoJu") << "TfrmRangPEnBoJu"
+                             << "Bornmann & Julien formula"
+                             << "Range" << 7
                              << QStringList{"5,0=Angle jet/free surface", "5,1=[º]", "5,2=0.1/1.0",
                                             "6,2=Slides on step", "6,3="};
-    QTest::newRow("PCZBoJu") << "TfrmRangPCZBoJu" << "Bornmann & Julien formula" << "Range" << 7
-                             << QStringList{"1,3=0.01/42", "2,3=0.01/225", "6,3=Impacts on surface"};
-    QTest::newRow("PCZFahl") << "TfrmRangPCZFahl" << "Fahlbusch formula" << "Range" << 7
+    QTest::newRow("PCZBoJu") << "TfrmRangPCZBoJu"
+                             << "Bornmann & Julien formula"
+                             << "Range" << 7
+                             << QStringList{"1,3=0.01/42", "2,3=0.01/225",
+                                            "6,3=Impacts on surface"};
+    QTest::newRow("PCZFahl") << "TfrmRangPCZFahl"
+                             << "Fahlbusch formula"
+                             << "Range" << 7
                              << QStringList{"1,0=Downstreadm depth", "4,0=Specific dishcarge",
                                             "6,2=Impacts on the surface", "6,3="};
 }
@@ -112,8 +143,8 @@ void TestRangeSheet::limitingSlopes() {
         taldor::reference::CreateRangeSheet("TfrmPdteCritPVC", nullptr);
     QVERIFY(sheet);
     QCOMPARE(sheet->windowTitle(), QString("Limiting slopes for mechanical stability"));
-    const QStringList headings = {"Density", "Angle of internal friction", "Angle of critical slope",
-                                  "Phenomenon"};
+    const QStringList headings = {"Density", "Angle of internal friction",
+                                  "Angle of critical slope", "Phenomenon"};
     for (int c = 0; c < 4; ++c) {
         QCOMPARE(Heading(sheet.get(), QString("lblHead%1").arg(c)), headings[c]);
         QVERIFY(sheet->findChild<QLabel*>(QString("lblHead%1").arg(c))->font().bold());

@@ -42,15 +42,22 @@ inline CaseRoad PlungingJetRoad() {
 inline CaseRoad StepRoad() {
     return {"1121", 0, 0, 1, {{Box::EstrLongPlat, "4.5"}, {Box::SediAnguRepo, "30"}}};
 }
-inline CaseRoad VortexRoad() { return {"111", 0, 0, 0, {{Box::EstrLongPlat, "20"}}}; }
+inline CaseRoad VortexRoad() {
+    return {"111", 0, 0, 0, {{Box::EstrLongPlat, "20"}}};
+}
 // An opening 0.45 m high under 1.2 m of water with 2 m of protection: too short.
 inline CaseRoad WideCulvertRoad() {
     return {"122", 0, 1, 0, {{Box::EstrLongPlat, "2"}, {Box::SediAnguRepo, "32"}}};
 }
 // The same opening with 20 m of protection: the confined vortex behind a gate.
-inline CaseRoad GateVortexRoad() { return {"121", 0, 1, 0, {{Box::EstrLongPlat, "20"}}}; }
+inline CaseRoad GateVortexRoad() {
+    return {"121", 0, 1, 0, {{Box::EstrLongPlat, "20"}}};
+}
 inline CaseRoad SpurDikeRoad() {
-    return {"212", 1, 0, 0,
+    return {"212",
+            1,
+            0,
+            0,
             {{Box::EstrLongPlat, "0.5"},
              {Box::EstrFactCurv, "1.00"},
              {Box::EstrFactFormKs, "1.0"},
@@ -59,17 +66,24 @@ inline CaseRoad SpurDikeRoad() {
              {Box::EstrFactFormKb, "1.5"},
              {Box::EstrFactFormKl, "1.10"}}};
 }
-inline CaseRoad ProtectedSpurDikeRoad() { return {"211", 1, 0, 0, {}}; }
+inline CaseRoad ProtectedSpurDikeRoad() {
+    return {"211", 1, 0, 0, {}};
+}
 inline CaseRoad PierRoad() {
-    return {"22", 1, 1, 0,
+    return {"22",
+            1,
+            1,
+            0,
             {{Box::EstrFactFormKs, "1.0"}, {Box::EstrFactGrup, "1.00"}, {Box::SediAnguRepo, "32"}}};
 }
-inline CaseRoad NarrowCulvertRoad() { return {"31", 2, 0, 0, {}}; }
+inline CaseRoad NarrowCulvertRoad() {
+    return {"31", 2, 0, 0, {}};
+}
 
 inline std::vector<CaseRoad> AllRoads() {
-    return {PierRoad(),       NarrowCulvertRoad(),     VortexRoad(), GateVortexRoad(),
-            WideCulvertRoad(), ProtectedSpurDikeRoad(), SpurDikeRoad(), StepRoad(),
-            PlungingJetRoad()};
+    return {PierRoad(),       NarrowCulvertRoad(), VortexRoad(),
+            GateVortexRoad(), WideCulvertRoad(),   ProtectedSpurDikeRoad(),
+            SpurDikeRoad(),   StepRoad(),          PlungingJetRoad()};
 }
 
 }  // namespace taldor::testing
