@@ -4,8 +4,18 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
+#include <string>
 
-#include "ResultsRows.h"
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace taldor {
+struct ResultsPage;
+}
 
 namespace taldor::output {
 
@@ -19,10 +29,34 @@ public:
     // The title lblProbTipo, with the frame bvlProblema fitted around it.
     void setProblemTitle(const QString& caption);
 
-signals:
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
     void reportClicked();                             // bbtnReporte
     void pictureClicked(const QString& windowClass);  // bbtnShowPUno, bbtnShowPDos
     void slopesClicked();                             // bbtnPdteCrit
+
+private:
+    struct Row {
+        QLabel* label;
+        QLineEdit* value;
+        QLabel* unit;
+    };
+    Row& row(const std::string& stem);
+    void fitFrame();
+
+    QLabel* m_title;
+    QFrame* m_frame;
+    QLabel* m_headParameter;
+    QLabel* m_headValue;
+    QLabel* m_headUnit;
+    QPushButton* m_report;
+    QPushButton* m_image1;
+    QPushButton* m_image2;
+    QToolButton* m_slopes;
+    std::map<std::string, Row> m_rows;
+    QString m_picture1;
+    QString m_picture2;
 };
 
 }  // namespace taldor::output
