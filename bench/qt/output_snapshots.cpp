@@ -29,7 +29,7 @@ taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
     return taldor::BuildResultsPage(
         taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi, s.ClasFeno, s.ClasObst,
                                    s.ClasChor),
-        s, w.panel().slots);
+        s, w.panel().slot);
 }
 
 void Save(QWidget& w, const QString& path) {

@@ -69,7 +69,7 @@ taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
     return taldor::BuildResultsPage(
         taldor::ComposeProblemCode(taldor::kLevelResults, s.ClasPlatSufi, s.ClasFeno, s.ClasObst,
                                    s.ClasChor),
-        s, w.panel().slots);
+        s, w.panel().slot);
 }
 
 }  // namespace
@@ -222,7 +222,7 @@ void TestResultsPageView::everyCodeShowsItsRowsInOrder() {
     QCOMPARE(rows[3].value, QString("2.83"));
 
     const QRegularExpression twoDecimals("^-?\\d+\\.\\d\\d$");
-    const auto& slots = window.wizard.panel().slots;
+    const auto& slots = window.wizard.panel().slot;
     const std::int32_t code = results.code;
     for (const SeenRow& row : rows) {
         if (!row.stem.startsWith("OutpErosMaxi")) continue;
