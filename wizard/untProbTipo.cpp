@@ -48,7 +48,7 @@ constexpr int kPickerSize = 22;
 constexpr int kLabelH = 16;
 constexpr int kHeaderTop = 16;
 // Wide enough for the six tabs side by side.
-constexpr int kPageW = 600;
+constexpr int kPageW = 780;
 constexpr int kPageH = 340;
 constexpr int kCommandW = 150;
 constexpr int kCommandH = 25;
