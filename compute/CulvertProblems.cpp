@@ -12,8 +12,10 @@ namespace {
 
 // d90 feeds only Qayoum (slot 1) and Hoffmans (slot 4); with both inactive the box may be empty
 // and is left unread.
-void ReadWideCulvertComplementary(ProblemState& s, const InputSource& in, const SlotLabels& labels) {
-    if (labels.isBold(0) || labels.isBold(3)) s.SediDiam90N3 = ReadBox(in, Box::SediDiam90N3) / 1000.0;
+void ReadWideCulvertComplementary(ProblemState& s, const InputSource& in,
+                                  const SlotLabels& labels) {
+    if (labels.isBold(0) || labels.isBold(3))
+        s.SediDiam90N3 = ReadBox(in, Box::SediDiam90N3) / 1000.0;
     s.SediAnguRepo = ReadBox(in, Box::SediAnguRepo);
     s.FlujDifeCargRest = ReadBox(in, Box::FlujDifeCargRest);
 }
@@ -41,7 +43,9 @@ void PreparePipeVelocity(ProblemState& s) {
 }
 
 // Relative turbulence intensity of the round jets of the pipes.
-void PrepareNarrowCulvertTurbulence(ProblemState& s) { s.OutpInteRelaTurb = 0.3; }
+void PrepareNarrowCulvertTurbulence(ProblemState& s) {
+    s.OutpInteRelaTurb = 0.3;
+}
 
 using DepthFormula = Real (*)(const ProblemState&);
 using GrainDepthFormula = Real (*)(const ProblemState&, Real);
@@ -82,7 +86,9 @@ void RunCulvert(RoutineContext& ctx, const DepthFormula (&first)[3], GrainDepthF
 const DepthFormula kWideCulvertFormulae[3] = {Qayoum, AltinbilekBasmaci, BreusersWallJet};
 const DepthFormula kNarrowCulvertFormulae[3] = {RajaratnamBerry, Ruff, BreusersRoundJet};
 
-void RunWideCulvert(RoutineContext& ctx) { RunCulvert(ctx, kWideCulvertFormulae, HoffmansWallJet); }
+void RunWideCulvert(RoutineContext& ctx) {
+    RunCulvert(ctx, kWideCulvertFormulae, HoffmansWallJet);
+}
 
 void RunNarrowCulvert(RoutineContext& ctx) {
     RunCulvert(ctx, kNarrowCulvertFormulae, HoffmansRoundJet);
@@ -116,8 +122,8 @@ Real HoffmansWallJet(const ProblemState& s, Real beta) {
 }
 
 Real RajaratnamBerry(const ProblemState& s) {
-    const Real D = s.EstrDiamAper, Vo = s.FlujVeloAper, delta = s.SediDensRela,
-               g = s.ForzAcelGrav, d50 = s.SediDiamMedi;
+    const Real D = s.EstrDiamAper, Vo = s.FlujVeloAper, delta = s.SediDensRela, g = s.ForzAcelGrav,
+               d50 = s.SediDiamMedi;
     const Real Fo = Vo / Sqrt(delta * g * d50);
     if (Fo.value() > 2.0) return 0.4 * D * (Fo - 2.0);
     return Real(0.0);

@@ -58,7 +58,8 @@ void RunBridgePier(RoutineContext& ctx) {
     const Real h = s.FlujTiraRest, U = s.FlujVeloMedi, Uc = s.OutpVeloCritEros;
     const Real sqrt2U = Sqrt(Real(2.0)) * U;
     if (sqrt2U.value() > Uc.value()) {
-        s.TiemCara = TimeScaleB(s.EstrAnchPila, U, s.SediDensRela, s.ForzAcelGrav, s.SediDiamMedi, Uc);
+        s.TiemCara =
+            TimeScaleB(s.EstrAnchPila, U, s.SediDensRela, s.ForzAcelGrav, s.SediDiamMedi, Uc);
         for (int k = 0; k < 3; ++k) {
             const double ze = SlotDepth(s, k);
             if (h.value() < ze && ctx.active(k)) ctx.drawStandardCurve(k, ze);

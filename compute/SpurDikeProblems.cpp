@@ -111,18 +111,18 @@ Real Ahmad(const ProblemState& s) {
 }
 
 Real Liu(const ProblemState& s) {
-    const Real Kl = s.EstrFactFormKl, h = s.FlujTiraRest, Lt = s.EstrAnchEstr,
-               Fr = s.FlujNumeFrou;
+    const Real Kl = s.EstrFactFormKl, h = s.FlujTiraRest, Lt = s.EstrAnchEstr, Fr = s.FlujNumeFrou;
     return Kl * h * Power(Lt / h, 0.4) * Power(Fr, 1.0 / 3.0);
 }
 
 Real BreusersAbutment(const ProblemState& s) {
-    const Real Kb = s.EstrFactFormKb, Lt = s.EstrAnchEstr, h = s.FlujTiraRest,
-               m = s.EstrRelaCont;
+    const Real Kb = s.EstrFactFormKb, Lt = s.EstrAnchEstr, h = s.FlujTiraRest, m = s.EstrRelaCont;
     return Kb * Lt * Tanh(h / Lt) + h * (Power(1.0 - m, -2.0 / 3.0) - 1.0);
 }
 
-Real DietzAmplificationUnprotected(Real m) { return 12.0 * m * m + 2.75; }
+Real DietzAmplificationUnprotected(Real m) {
+    return 12.0 * m * m + 2.75;
+}
 
 Real DietzAmplificationProtected(Real m, Real L, Real h) {
     return 1.0 + Exp(-0.1 * L / h) * (12.0 * m * m + 1.75);

@@ -47,7 +47,9 @@ public:
             const double power = x > 0.0 ? std::exp(exponent) : 0.0;
             const double lnRest = m_lnRemaining.value() * power;
             const double z = m_ze.value() * (1.0 - std::exp(lnRest));
-            if (std::isfinite(exponent) && std::isfinite(lnRest) && std::isfinite(z)) return Real(z);
+            if (std::isfinite(exponent) && std::isfinite(lnRest) && std::isfinite(z)) {
+                return Real(z);
+            }
         }
         return checkedAt(t);
     }

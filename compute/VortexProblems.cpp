@@ -35,8 +35,12 @@ void PrepareVortex(ProblemState& s, Real D) {
     s.FlujCoefAlfa = 1.5 + 4.4 * r0 * fC;
 }
 
-void PrepareVortexJump(ProblemState& s) { PrepareVortex(s, s.EstrAltuSaltFond); }
-void PrepareVortexGate(ProblemState& s) { PrepareVortex(s, s.EstrAltuObst); }
+void PrepareVortexJump(ProblemState& s) {
+    PrepareVortex(s, s.EstrAltuSaltFond);
+}
+void PrepareVortexGate(ProblemState& s) {
+    PrepareVortex(s, s.EstrAltuObst);
+}
 
 void RunVortex(RoutineContext& ctx) {
     ProblemState& s = ctx.state;

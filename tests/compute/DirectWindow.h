@@ -22,9 +22,11 @@ class DirectWindow final : public InputSource,
 public:
     // Box texts start at their defaults; the slots take the formula names of `code`, all plain.
     explicit DirectWindow(std::int32_t code) {
-        for (const BoxInfo& info : BoxCatalogue()) texts[static_cast<std::size_t>(info.box)] = info.defaultText;
+        for (const BoxInfo& info : BoxCatalogue())
+            texts[static_cast<std::size_t>(info.box)] = info.defaultText;
         const auto names = FormulaNames(code);
-        for (std::size_t k = 0; k < names.size(); ++k) captions[k] = names[k] ? names[k] : kInactive;
+        for (std::size_t k = 0; k < names.size(); ++k)
+            captions[k] = names[k] ? names[k] : kInactive;
         state.ProbCodi = code;
     }
 
@@ -36,15 +38,21 @@ public:
     std::string boxText(Box box) const override { return texts[static_cast<std::size_t>(box)]; }
     bool roughnessByHeight() const override { return false; }
     // SlotLabels
-    std::string caption(int slot) const override { return captions[static_cast<std::size_t>(slot)]; }
+    std::string caption(int slot) const override {
+        return captions[static_cast<std::size_t>(slot)];
+    }
     bool isBold(int slot) const override { return bold[static_cast<std::size_t>(slot)]; }
     // ChartSeries
-    void setTitle(int slot, const std::string& text) override { titles[static_cast<std::size_t>(slot)] = text; }
+    void setTitle(int slot, const std::string& text) override {
+        titles[static_cast<std::size_t>(slot)] = text;
+    }
     void addPoint(int slot, double t, double z) override {
         points[static_cast<std::size_t>(slot)].emplace_back(t, z);
     }
     // PageTabs
-    void setTabVisible(Page page, bool visible) override { tabs[static_cast<std::size_t>(page)] = visible; }
+    void setTabVisible(Page page, bool visible) override {
+        tabs[static_cast<std::size_t>(page)] = visible;
+    }
     void setActivePage(Page page) override { active = page; }
     // TitleLabel
     void setCaption(const std::string& text) override { title = text; }

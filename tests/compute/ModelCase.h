@@ -2,6 +2,8 @@
 // Cases of the model problems worked out by tests/compute/reference/model_problems.py, and the
 // helpers that drive them through a calculation window as a user would.
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -9,8 +11,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "Driver.h"
 #include "RecordingView.h"
@@ -35,8 +35,8 @@ struct RowText {
 
 struct ModelCase {
     const char* name;
-    int phenomenon;  // item chosen in "Dominant phenomenon"
-    int obstacle;    // item chosen in "Obstacle"
+    int phenomenon;                           // item chosen in "Dominant phenomenon"
+    int obstacle;                             // item chosen in "Obstacle"
     std::vector<BoxText> boxes;               // typed before the first calculation
     std::vector<std::vector<BoxText>> later;  // retyped, each followed by another calculation
     int code;
@@ -51,11 +51,15 @@ struct ModelCase {
 };
 
 // Test names and failure messages show the case by its name.
-inline void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const ModelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // A relative tolerance far below any error a formula could make, and above the rounding by
 // which two correct evaluations of the same expression may differ.
-inline double Tolerance(double expected) { return 1e-10 * std::fmax(1.0, std::fabs(expected)); }
+inline double Tolerance(double expected) {
+    return 1e-10 * std::fmax(1.0, std::fabs(expected));
+}
 
 inline const std::vector<ModelCase>& ModelCases() {
     static const std::vector<ModelCase> cases = {

@@ -11,7 +11,9 @@ namespace {
 TEST(DepthLaw, SameValuesAsTheCheckedFormula) {
     struct Row {
         double z1, ze, t1, gamma;
-    } rows[] = {{1.2, 5.38, 0.0347, 0.23}, {1.0, 2.0, 1.0, 0.23}, {3.0, 3.0754, 0.0065, 0.38},
+    } rows[] = {{1.2, 5.38, 0.0347, 0.23},
+                {1.0, 2.0, 1.0, 0.23},
+                {3.0, 3.0754, 0.0065, 0.38},
                 {1.2, 45.45, 0.318, 0.23}};
     for (const Row& r : rows) {
         const DepthLaw law(r.z1, r.ze, r.t1, r.gamma);

@@ -2,9 +2,9 @@
 // dimensionless form, depths worked by hand for K = 1, the gradation factor's branches, and the
 // failure-length switch.
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "DirectWindow.h"
 #include "ModelCase.h"
@@ -51,7 +51,9 @@ TEST(CsuPier, AgreesWithThePublishedDimensionlessForm) {
     // ys / b = 2 K (h/b)^0.35 Fr^0.43.
     struct Row {
         double K, h, b, Fr;
-    } rows[] = {{1.0, 2.0, 2.0, 0.5}, {0.378, 1.2, 5.0, 1.4573}, {1.3, 10.0, 1.5, 0.2},
+    } rows[] = {{1.0, 2.0, 2.0, 0.5},
+                {0.378, 1.2, 5.0, 1.4573},
+                {1.3, 10.0, 1.5, 0.2},
                 {0.9, 0.5, 3.0, 0.8}};
     for (const Row& r : rows) {
         ProblemState s;

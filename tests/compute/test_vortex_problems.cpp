@@ -9,7 +9,9 @@
 namespace taldor::testing {
 namespace {
 
-bool IsVortex(const ModelCase& c) { return c.code == 111 || c.code == 121; }
+bool IsVortex(const ModelCase& c) {
+    return c.code == 111 || c.code == 121;
+}
 
 TEST(ConfinedVortex, LiveBedCurveEndsAtTheFirstDecrease) {
     const ModelCase& c = ModelCaseNamed("VortexLiveBedCurveEndsWhenDepthDecreases");
