@@ -3,18 +3,23 @@
 #include <array>
 
 #include "Classification.h"
+#include "CulvertProblems.h"
 #include "JetProblems.h"
 #include "ModelProblem.h"
 #include "NumberReading.h"
+#include "PierProblems.h"
+#include "SpurDikeProblems.h"
+#include "VortexProblems.h"
 
 namespace taldor {
 
 namespace {
 
 // The model problems the driver dispatches to.
-const std::array<const ModelProblem*, 2> kModelProblems = {
-    &kStepProblem,
-    &kPlungingJetProblem,
+const std::array<const ModelProblem*, 9> kModelProblems = {
+    &kBridgePierProblem,        &kNarrowCulvertProblem,     &kVortexJumpProblem,
+    &kVortexGateProblem,        &kWideCulvertProblem,       &kProtectedSpurDikeProblem,
+    &kSpurDikeProblem,          &kStepProblem,              &kPlungingJetProblem,
 };
 
 // Adds the points of one curve to one series.

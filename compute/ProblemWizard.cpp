@@ -71,7 +71,11 @@ public:
         m_w.m_seriesDirty[static_cast<std::size_t>(slot)] = true;
     }
     void addPoint(int slot, double t, double z) override {
-        m_w.m_series[static_cast<std::size_t>(slot)].points.push_back({t, z});
+        std::vector<SeriesPoint>& points = m_w.m_series[static_cast<std::size_t>(slot)].points;
+        // A curve brings up to kMaxCurvePoints points: room for a whole curve at once, rather
+        // than a dozen copies of a doubling vector.
+        if (points.size() == points.capacity()) points.reserve(points.size() + kMaxCurvePoints);
+        points.push_back({t, z});
         m_w.m_seriesDirty[static_cast<std::size_t>(slot)] = true;
     }
     void setTabVisible(Page page, bool visible) override { m_w.setTab(page, visible); }

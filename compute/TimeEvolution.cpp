@@ -25,7 +25,9 @@ Real DepthAtTime(Real t, Real z1, Real ze, Real t1, Real gamma) {
     return ze * (1.0 - Exp(Ln(1.0 - z1 / ze) * Power(t / t1, gamma)));
 }
 
-Real DepthLaw::at(Real t) const { return m_ze * (1.0 - Exp(m_lnRemaining * Power(t / m_t1, m_gamma))); }
+Real DepthLaw::checkedAt(Real t) const {
+    return m_ze * (1.0 - Exp(m_lnRemaining * Power(t / m_t1, m_gamma)));
+}
 
 int FillCurve(PointSink& sink, Real z1, Real ze, Real t1, Real gamma, Real dt1, Real dt2, Real T1) {
     const DepthLaw law(z1, ze, t1, gamma);

@@ -2,6 +2,8 @@
 // How the scour hole deepens with time towards its equilibrium depth. Time in hours, depths in
 // metres.
 
+#include <cmath>
+
 #include "Real.h"
 
 namespace taldor {
@@ -33,9 +35,27 @@ class DepthLaw {
 public:
     DepthLaw(Real z1, Real ze, Real t1, Real gamma)
         : m_ze(ze), m_t1(t1), m_gamma(gamma), m_lnRemaining(Ln(1.0 - z1 / ze)) {}
-    Real at(Real t) const;
+
+    // A curve evaluates the law thousands of times: the same operations in plain arithmetic,
+    // and only a step without a finite result is taken again with checked arithmetic, which
+    // stops the calculation with the fault it is.
+    Real at(Real t) const {
+        const double t1 = m_t1.value();
+        const double x = t.value() / t1;
+        if (t1 != 0.0 && std::isfinite(x)) {
+            const double exponent = x > 0.0 ? m_gamma.value() * std::log(x) : 0.0;
+            const double power = x > 0.0 ? std::exp(exponent) : 0.0;
+            const double lnRest = m_lnRemaining.value() * power;
+            const double z = m_ze.value() * (1.0 - std::exp(lnRest));
+            if (std::isfinite(exponent) && std::isfinite(lnRest) && std::isfinite(z)) {
+                return Real(z);
+            }
+        }
+        return checkedAt(t);
+    }
 
 private:
+    Real checkedAt(Real t) const;
     Real m_ze, m_t1, m_gamma, m_lnRemaining;
 };
 
