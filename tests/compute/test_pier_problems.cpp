@@ -119,7 +119,7 @@ TEST(BridgePier, FlatAngleOfReposeWithFailureLengthsIsADivisionByZero) {
     c.boxes.push_back({"edtSediAnguRepo", "0"});
     RecordedWindow w;
     Drive(w, c);
-    ASSERT_TRUE(w.wizard.panel().slots[3].bold);
+    ASSERT_TRUE(w.wizard.panel().slot[3].bold);
     EXPECT_EQ(w.wizard.lastError().kind, ProblemWizard::CommandError::Kind::Fault);
     EXPECT_EQ(w.view.messages().back(), "Floating point division by zero");
     EXPECT_FALSE(w.wizard.tabVisible(Page::Problema));

@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProtectionCase{"opening_full_depth_some", {0, 1, 0}, {{Box::FlujTiraRest, "1"}, {Box::EstrAltuAper, "1"}, {Box::EstrLongPlat, "0.01"}}, false, 121, Page::Nivel3},
         // Margin obstacle, h = 1.2: sufficient beyond 0.6; then Results at once.
         ProtectionCase{"margin_at_limit", {1, 0, 0}, {{Box::EstrLongPlat, "0.6"}}, true, 212, Page::Nivel3},
-        ProtectionCase{"margin_above", {1, 0, 0}, {{Box::EstrLongPlat, "0.61"}}, false, 211, Page::Nivel2},
+        ProtectionCase{"margin_above", {1, 0, 0}, {{Box::EstrLongPlat, "0.61"}}, false, 211, Page::Problema},
         ProtectionCase{"pier", {1, 1, 0}, {}, false, 22, Page::Nivel3},
         ProtectionCase{"narrow_culvert", {2, 0, 0}, {}, false, 31, Page::Nivel3}),
     [](const ::testing::TestParamInfo<ProtectionCase>& p) { return std::string(p.param.name); });
