@@ -12,6 +12,11 @@
 
 #include "InputBoxes.h"
 
+// Qt defines `slots` as a keyword macro; keep it away from the panel's field of that name when
+// this header is read by the widgets.
+#pragma push_macro("slots")
+#undef slots
+
 namespace taldor {
 
 constexpr int kSlotCount = 4;
@@ -63,3 +68,5 @@ void FillPanel(PanelState& panel, std::int32_t code, const Presence& present);
 void ApplyAvailability(PanelState& panel, const AvailabilityCodes& codes);
 
 }  // namespace taldor
+
+#pragma pop_macro("slots")

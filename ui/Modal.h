@@ -3,6 +3,7 @@
 // preview) goes through this one seam, so that tests can answer it.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
