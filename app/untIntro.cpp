@@ -106,10 +106,17 @@ void TfrmIntro::build(const QByteArray& jpeg) {
     heading->addWidget(palux);
     heading->addStretch(1);
 
+    // The name is centred; the picture stands to its right, balanced by an empty space as wide
+    // on the left, which goes with the picture when there is none.
+    constexpr int kPictureGap = 6;
+    auto* balance = new QWidget(this);
+    balance->setFixedSize(kPictureSide + kPictureGap, 1);
+    balance->setVisible(!m_picture->isHidden());
     auto* name = new QHBoxLayout;
     name->addStretch(1);
+    name->addWidget(balance);
     name->addWidget(taldor);
-    name->addSpacing(6);
+    name->addSpacing(kPictureGap);
     name->addWidget(m_picture, 0, Qt::AlignVCenter);
     name->addStretch(1);
 
