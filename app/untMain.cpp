@@ -83,8 +83,8 @@ QAction* TMainForm::makeAction(const char* name, const QString& caption, const Q
     if (!icon.isEmpty())
         action->setIcon(taldor::app::SvgIcon(icon));
     connect(action, &QAction::triggered, this, handler);
-    // Held by the frame itself too, so that the shortcuts work while a child window's menu
-    // stands in the menu bar in place of the frame's.
+    // Held by the frame itself too, so that the shortcuts do not hang on the frame's menus,
+    // which leave the menu bar while a child window's menu stands in their place.
     addAction(action);
     return action;
 }
