@@ -4,9 +4,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "Hint.h"
@@ -128,7 +130,8 @@ void TfrmProbDesc::createPages() {
             grid->setVerticalSpacing(3);
             int row = 0;
             for (const ModelProblemLine& line : kModelProblems) {
-                grid->addWidget(Paragraph(line.text, sheet), row, 0, Qt::AlignVCenter);
+                grid->addWidget(new QLabel(QString::fromUtf8(line.text), sheet), row, 0,
+                                Qt::AlignVCenter);
                 int column = 1;
                 for (const PictureButton& button : line.buttons) {
                     if (!button.name)
@@ -156,7 +159,12 @@ void TfrmProbDesc::createPages() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(pgDescripcion);
-    resize(640, 470);
+}
+
+QSize TfrmProbDesc::sizeHint() const {
+    const QSize content = QWidget::sizeHint();
+    const int tabs = pgDescripcion->tabBar()->sizeHint().width() + 24;
+    return QSize(std::max({content.width(), tabs, 640}), std::max(content.height(), 470));
 }
 
 void TfrmProbDesc::createMenus() {

@@ -18,6 +18,8 @@ public:
     ~TfrmProbDesc() override;
 
     QList<QMenu*> ownMenus() const override;
+    // Wide enough for all six tabs side by side, and for the lines of the last page.
+    QSize sizeHint() const override;
 
     // Menu handlers.
     void mmiFileNewClick();

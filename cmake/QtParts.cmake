@@ -30,3 +30,7 @@ add_subdirectory(tests/reference)
 add_subdirectory(tests/output)
 add_subdirectory(tests/wizard)
 add_subdirectory(tests/app)
+
+if(TALDOR_BUILD_BENCHMARKS)
+  add_subdirectory(bench/qt)
+endif()

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -211,6 +213,20 @@ private slots:
         QCOMPARE(countOf<TfrmProbDesc>(), 0);
         description->trigger();
         QCOMPARE(countOf<TfrmProbDesc>(), 1);
+    }
+
+    // The description window opens wide enough to show its six tabs without scroll buttons.
+    void descriptionOpensWithAllItsTabsInView() {
+        // A workspace as wide as on a common desktop screen (the offscreen screen is narrower).
+        m_frame->setWindowState(Qt::WindowNoState);
+        m_frame->resize(1280, 960);
+        QTRY_VERIFY(m_frame->workspace()->width() > 1200);
+        m_frame->helpDescription();
+        auto* pages = widgetOf<TfrmProbDesc>()->findChild<QTabWidget*>(QStringLiteral("pgDescripcion"));
+        QTabBar* bar = pages->tabBar();
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->tabRect(0).left() >= 0);
+        QVERIFY(bar->tabRect(bar->count() - 1).right() <= bar->width());
     }
 
     // While a description window is open the command changes nothing, not even which window
