@@ -65,7 +65,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TMainForm::~TMainForm() {
-    // The children go first, while the workspace that lists them is whole.
+    // The children go first, while the workspace that lists them is whole (including those that
+    // closeEvent left for the event loop, if it has not run since).
     disconnect(m_workspace, nullptr, this, nullptr);
     destroyChildren();
 }
@@ -299,7 +300,14 @@ void TMainForm::destroyChildren() {
         delete it->data();
 }
 
+// The command may come from a child's own menu ("&Exit"), whose handler is still running when
+// the frame closes: the children are hidden at once and destroyed, the last opened first, as
+// soon as control is back in the event loop. None of them is asked anything.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    destroyChildren();
+    const QList<QMdiSubWindow*> subs = m_workspace->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = subs.crbegin(); it != subs.crend(); ++it) {
+        (*it)->hide();
+        (*it)->deleteLater();
+    }
     event->accept();
 }

@@ -306,12 +306,13 @@ private slots:
     }
 
     void closingTheFrameClosesEveryChildWithoutAQuestion_data() {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("close button") << false;
-        QTest::newRow("Exit") << true;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close button") << "close";
+        QTest::newRow("Exit") << "exit";
+        QTest::newRow("Exit of the description window's menu") << "descriptionExit";
     }
     void closingTheFrameClosesEveryChildWithoutAQuestion() {
-        QFETCH(bool, byExit);
+        QFETCH(QString, how);
         for (int i = 0; i < 3; ++i)
             m_frame->fileNew();
         m_frame->helpDescription();
@@ -323,11 +324,20 @@ private slots:
             children << sub << sub->widget();
         QCOMPARE(children.size(), 12);
 
-        if (byExit)
+        if (how == QLatin1String("exit")) {
             frameAction(QStringLiteral("FileExit1"))->trigger();
-        else
+        } else if (how == QLatin1String("close")) {
             QVERIFY(m_frame->close());
+        } else {
+            // Clicked in the menu bar, as the user does, while the description window is active:
+            // the window whose menu runs the command is among those that go.
+            m_frame->workspace()->setActiveSubWindow(subWindowOf<TfrmProbDesc>());
+            clickMenuItem(QStringLiteral("&File"), QStringLiteral("&Exit"));
+        }
         QVERIFY(!m_frame->isVisible());
+        for (QMdiSubWindow* sub : subWindows())
+            QVERIFY(!sub->isVisible());
+        Settle();
         for (const QPointer<QWidget>& child : children)
             QVERIFY(child.isNull());
         QVERIFY(m_modal->messages.isEmpty());
@@ -502,6 +512,25 @@ private:
     QToolButton* toolButton(const QString& action) const {
         auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
         return qobject_cast<QToolButton*>(bar->widgetForAction(frameAction(action)));
+    }
+    // Opens a menu of the menu bar and clicks one of its items.
+    void clickMenuItem(const QString& menuTitle, const QString& itemText) {
+        QMenuBar* bar = m_frame->menuBar();
+        QAction* menuAction = nullptr;
+        for (QAction* action : bar->actions())
+            if (action->text() == menuTitle)
+                menuAction = action;
+        QVERIFY(menuAction);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          bar->actionGeometry(menuAction).center());
+        QMenu* menu = menuAction->menu();
+        QTRY_VERIFY(menu->isVisible());
+        QAction* item = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == itemText)
+                item = action;
+        QVERIFY(item);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
     }
     QWidget* keyTarget() const {
         QWidget* focus = QApplication::focusWidget();
