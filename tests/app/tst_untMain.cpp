@@ -182,6 +182,36 @@ private slots:
         QTRY_COMPARE(m_frame->statusBar()->currentMessage(), status);
     }
 
+    // ... and of the menu item under the pointer, in an open menu.
+    void statusBarShowsTheLongHintOfAMenuItem_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("New") << "&New" << "Create a new file";
+        QTest::newRow("Exit") << "E&xit" << "Exit application";
+    }
+    void statusBarShowsTheLongHintOfAMenuItem() {
+        QFETCH(QString, item);
+        QFETCH(QString, status);
+        QMenuBar* bar = m_frame->menuBar();
+        QAction* file = bar->actions().value(0);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(file).center());
+        QMenu* menu = file->menu();
+        QTRY_VERIFY(menu->isVisible());
+        QAction* target = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == item)
+                target = action;
+        QVERIFY(target);
+        // A menu takes no notice of the pointer until it has moved some way: down the menu
+        // first, then onto the item.
+        const QPoint start(menu->width() / 2, menu->height() - 2);
+        const QPoint end = menu->actionGeometry(target).center();
+        for (int step = 0; step <= 8; ++step)
+            QTest::mouseMove(menu, start + (end - start) * step / 8, 10);
+        QTRY_COMPARE(m_frame->statusBar()->currentMessage(), status);
+        menu->close();
+    }
+
     void newThreeTimes() {
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(toolButton(QStringLiteral("FileNew1")), Qt::LeftButton);
