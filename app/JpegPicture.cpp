@@ -1,9 +1,9 @@
 #include "JpegPicture.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-
-#include <jpeglib.h>
 
 namespace taldor::app {
 
@@ -23,8 +23,7 @@ struct ErrorManager {
 
 // Warnings (level -1) are counted, trace messages ignored; nothing goes to stderr.
 void EmitMessage(j_common_ptr cinfo, int level) {
-    if (level < 0)
-        ++cinfo->err->num_warnings;
+    if (level < 0) ++cinfo->err->num_warnings;
 }
 
 void OutputMessage(j_common_ptr) {}

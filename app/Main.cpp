@@ -14,8 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("taldor"));
     // The intro window's picture stands for the program on the task bar and on its windows.
     const QImage picture = taldor::app::DecodeJpeg(TfrmIntro::DefaultPicture());
-    if (!picture.isNull())
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+    if (!picture.isNull()) QApplication::setWindowIcon(QIcon(QPixmap::fromImage(picture)));
     TMainForm frame;
     frame.show();
     return QApplication::exec();

@@ -52,6 +52,5 @@ TfrmAbrir::TfrmAbrir(QWidget* parent) : QDialog(parent) {
 }
 
 void TfrmAbrir::cbTodosClick() {
-    for (QCheckBox* box : m_problems)
-        box->setEnabled(!box->isEnabled());
+    for (QCheckBox* box : m_problems) box->setEnabled(!box->isEnabled());
 }

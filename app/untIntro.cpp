@@ -23,8 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, qreal 
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     QFont font = label->font();
-    if (pointSize > 0)
-        font.setPointSizeF(pointSize);
+    if (pointSize > 0) font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
@@ -42,14 +41,17 @@ TfrmIntro::TfrmIntro(const QByteArray& jpeg, QWidget* parent) : QDialog(parent) 
 
 QByteArray TfrmIntro::DefaultPicture() {
     QFile file(QStringLiteral(":/intro/taldor.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
     return file.readAll();
 }
 
-bool TfrmIntro::hasPicture() const { return !m_picture->isHidden(); }
+bool TfrmIntro::hasPicture() const {
+    return !m_picture->isHidden();
+}
 
-void TfrmIntro::BitBtn1Click() { accept(); }
+void TfrmIntro::BitBtn1Click() {
+    accept();
+}
 
 void TfrmIntro::build(const QByteArray& jpeg) {
     setObjectName(QStringLiteral("frmIntro"));
@@ -68,14 +70,15 @@ void TfrmIntro::build(const QByteArray& jpeg) {
                              Qt::AlignCenter);
     auto* module = MakeLabel(
         this, "lblModulo",
-        QStringLiteral("Module to calculate Local Scour due to Hydraulic Structures in Water Currents"),
+        QStringLiteral(
+            "Module to calculate Local Scour due to Hydraulic Structures in Water Currents"),
         base * 1.5, false, false, Qt::AlignCenter);
     module->setWordWrap(true);
     module->setFixedWidth(kTextWidth);
     auto* version = MakeLabel(this, "lblVersion", QStringLiteral("Version 1.1-e"), 0, false, false,
                               Qt::AlignCenter);
-    auto* year = MakeLabel(this, "lblAnio", QStringLiteral("Year 2004"), 0, false, false,
-                           Qt::AlignCenter);
+    auto* year =
+        MakeLabel(this, "lblAnio", QStringLiteral("Year 2004"), 0, false, false, Qt::AlignCenter);
     auto* firm = MakeLabel(this, "lblEmpresa",
                            QStringLiteral("PALUX S.A. is a firm which specializes in execution of "
                                           "Projects and Works for Erosion Control and Environment "
@@ -144,6 +147,5 @@ void TfrmIntro::build(const QByteArray& jpeg) {
 
     // Centred on the screen, not on the frame (which is not yet shown at start-up).
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    if (screen) move(screen->availableGeometry().center() - rect().center());
 }

@@ -24,10 +24,9 @@
 namespace {
 
 // The calculation window has a system menu and a minimise button but no maximise button.
-constexpr Qt::WindowFlags kCalculationFlags = Qt::SubWindow | Qt::CustomizeWindowHint |
-                                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                              Qt::WindowMinimizeButtonHint |
-                                              Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kCalculationFlags =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 // A picture window is as large as its drawing and no larger.
 constexpr Qt::WindowFlags kPictureFlags = kCalculationFlags;
 
@@ -35,8 +34,7 @@ constexpr Qt::WindowFlags kPictureFlags = kCalculationFlags;
 QList<QMdiSubWindow*> OpenSubWindows(const QMdiArea* area) {
     QList<QMdiSubWindow*> open;
     for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
-        if (!sub->isHidden() && sub->widget())
-            open << sub;
+        if (!sub->isHidden() && sub->widget()) open << sub;
     return open;
 }
 
@@ -81,8 +79,7 @@ QAction* TMainForm::makeAction(const char* name, const QString& caption, const Q
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     taldor::app::ApplyHint(action, hint);
-    if (!icon.isEmpty())
-        action->setIcon(taldor::app::SvgIcon(icon));
+    if (!icon.isEmpty()) action->setIcon(taldor::app::SvgIcon(icon));
     connect(action, &QAction::triggered, this, handler);
     // Held by the frame itself too, so that the shortcuts do not hang on the frame's menus,
     // which leave the menu bar while a child window's menu stands in their place.
@@ -91,32 +88,34 @@ QAction* TMainForm::makeAction(const char* name, const QString& caption, const Q
 }
 
 void TMainForm::createActions() {
-    FileNew1 = makeAction("FileNew1", QStringLiteral("&New"), QStringLiteral("New|Create a new file"),
-                          QStringLiteral(":/icons/new.svg"), &TMainForm::mmiFileNewClick);
+    FileNew1 =
+        makeAction("FileNew1", QStringLiteral("&New"), QStringLiteral("New|Create a new file"),
+                   QStringLiteral(":/icons/new.svg"), &TMainForm::mmiFileNewClick);
     FileNew1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     FileOpen1 = makeAction("FileOpen1", QStringLiteral("&Open"), QStringLiteral("Open|Open a file"),
                            QStringLiteral(":/icons/open.svg"), &TMainForm::FileOpen1Execute);
     FileOpen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    FileExit1 = makeAction("FileExit1", QStringLiteral("E&xit"),
-                           QStringLiteral("Exit|Exit application"),
-                           QStringLiteral(":/icons/exit.svg"), &TMainForm::FileExit1Execute);
+    FileExit1 =
+        makeAction("FileExit1", QStringLiteral("E&xit"), QStringLiteral("Exit|Exit application"),
+                   QStringLiteral(":/icons/exit.svg"), &TMainForm::FileExit1Execute);
     HelpAbout1 = makeAction("HelpAbout1", QStringLiteral("&About..."),
                             QStringLiteral("About|Program name, version and maker"),
                             QStringLiteral(":/icons/about.svg"), &TMainForm::mmiHelpAboutClick);
-    WindowCascade1 = makeAction("WindowCascade1", QStringLiteral("&Cascade"),
-                                QStringLiteral("Cascade"), QStringLiteral(":/icons/cascade.svg"),
-                                &TMainForm::WindowCascade1Execute);
+    WindowCascade1 =
+        makeAction("WindowCascade1", QStringLiteral("&Cascade"), QStringLiteral("Cascade"),
+                   QStringLiteral(":/icons/cascade.svg"), &TMainForm::WindowCascade1Execute);
     WindowTileHorizontal1 = makeAction(
         "WindowTileHorizontal1", QStringLiteral("Tile &Horizontally"),
         QStringLiteral("Tile Horizontally"), QStringLiteral(":/icons/tilehorizontal.svg"),
         &TMainForm::WindowTileHorizontal1Execute);
-    WindowTileVertical1 = makeAction(
-        "WindowTileVertical1", QStringLiteral("Tile &Vertically"),
-        QStringLiteral("Tile Vertically"), QStringLiteral(":/icons/tilevertical.svg"),
-        &TMainForm::WindowTileVertical1Execute);
-    mmiHelpDesc = makeAction("mmiHelpDesc", QStringLiteral("&Description"),
-                             QStringLiteral("Description|Description of the calculation methodology"),
-                             QString(), &TMainForm::mmiHelpDescClick);
+    WindowTileVertical1 =
+        makeAction("WindowTileVertical1", QStringLiteral("Tile &Vertically"),
+                   QStringLiteral("Tile Vertically"), QStringLiteral(":/icons/tilevertical.svg"),
+                   &TMainForm::WindowTileVertical1Execute);
+    mmiHelpDesc =
+        makeAction("mmiHelpDesc", QStringLiteral("&Description"),
+                   QStringLiteral("Description|Description of the calculation methodology"),
+                   QString(), &TMainForm::mmiHelpDescClick);
 }
 
 void TMainForm::createMenus() {
@@ -160,18 +159,14 @@ void TMainForm::updateMenus() {
     if (QMdiSubWindow* sub = m_workspace->currentSubWindow()) {
         if (auto* owner = dynamic_cast<taldor::ui::MenuOwner*>(sub->widget())) {
             const QList<QMenu*> own = owner->ownMenus();
-            if (!own.isEmpty())
-                menus = own;
+            if (!own.isEmpty()) menus = own;
         }
     }
     QList<QAction*> wanted;
-    for (QMenu* menu : menus)
-        wanted << menu->menuAction();
+    for (QMenu* menu : menus) wanted << menu->menuAction();
     QMenuBar* bar = menuBar();
-    if (bar->actions() == wanted)
-        return;
-    for (QAction* action : bar->actions())
-        bar->removeAction(action);
+    if (bar->actions() == wanted) return;
+    for (QAction* action : bar->actions()) bar->removeAction(action);
     bar->addActions(wanted);
 }
 
@@ -195,10 +190,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(child->parentWidget()));
         const bool wasHidden = child->isHidden();
         QTimer::singleShot(0, this, [guard, sub, wasHidden] {
-            if (!sub || sub->isHidden())
-                return;
-            if (!guard || (guard->isHidden() && !wasHidden))
-                sub->close();
+            if (!sub || sub->isHidden()) return;
+            if (!guard || (guard->isHidden() && !wasHidden)) sub->close();
         });
     }
     return QMainWindow::eventFilter(watched, event);
@@ -206,16 +199,25 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 QMdiSubWindow* TMainForm::findChildOfClass(const QString& className) const {
     for (QMdiSubWindow* sub : OpenSubWindows(m_workspace))
-        if (className == QLatin1String(sub->widget()->metaObject()->className()))
-            return sub;
+        if (className == QLatin1String(sub->widget()->metaObject()->className())) return sub;
     return nullptr;
 }
 
-void TMainForm::fileNew() { mmiFileNewClick(); }
-void TMainForm::fileOpen() { FileOpen1Execute(); }
-void TMainForm::fileExit() { FileExit1Execute(); }
-void TMainForm::helpAbout() { mmiHelpAboutClick(); }
-void TMainForm::helpDescription() { mmiHelpDescClick(); }
+void TMainForm::fileNew() {
+    mmiFileNewClick();
+}
+void TMainForm::fileOpen() {
+    FileOpen1Execute();
+}
+void TMainForm::fileExit() {
+    FileExit1Execute();
+}
+void TMainForm::helpAbout() {
+    mmiHelpAboutClick();
+}
+void TMainForm::helpDescription() {
+    mmiHelpDescClick();
+}
 
 void TMainForm::mmiFileNewClick() {
     addChild(new TfrmProbTipo(this), kCalculationFlags);
@@ -226,7 +228,9 @@ void TMainForm::FileOpen1Execute() {
     taldor::ui::ExecDialog(&dialog);
 }
 
-void TMainForm::FileExit1Execute() { close(); }
+void TMainForm::FileExit1Execute() {
+    close();
+}
 
 void TMainForm::mmiHelpAboutClick() {
     TfrmIntro intro(this);
@@ -236,38 +240,33 @@ void TMainForm::mmiHelpAboutClick() {
 // At most one description window; when one is open nothing happens, and it is not brought
 // forward either.
 void TMainForm::mmiHelpDescClick() {
-    if (findChildOfClass(QString::fromLatin1(TfrmProbDesc::staticMetaObject.className())))
-        return;
+    if (findChildOfClass(QString::fromLatin1(TfrmProbDesc::staticMetaObject.className()))) return;
     addChild(new TfrmProbDesc(this), Qt::WindowFlags());
 }
 
 void TMainForm::openPicture(const QString& windowClass, QWidget* owner) {
-    if (findChildOfClass(windowClass))
-        return;
+    if (findChildOfClass(windowClass)) return;
     TfrmPict* picture = taldor::app::CreatePictureWindow(windowClass);
-    if (!picture)
-        return;
+    if (!picture) return;
     QMdiSubWindow* sub = addChild(picture, kPictureFlags);
-    if (owner)
-        connect(owner, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
+    if (owner) connect(owner, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
 }
 
-void TMainForm::WindowCascade1Execute() { m_workspace->cascadeSubWindows(); }
+void TMainForm::WindowCascade1Execute() {
+    m_workspace->cascadeSubWindows();
+}
 
 // One above the other, each as wide as the workspace.
 void TMainForm::WindowTileHorizontal1Execute() {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : OpenSubWindows(m_workspace))
-        if (!sub->isMinimized())
-            windows << sub;
-    if (windows.isEmpty())
-        return;
+        if (!sub->isMinimized()) windows << sub;
+    if (windows.isEmpty()) return;
     const QRect area = m_workspace->viewport()->rect();
     const int height = std::max(1, area.height() / static_cast<int>(windows.size()));
     int top = 0;
     for (QMdiSubWindow* sub : windows) {
-        if (sub->isMaximized())
-            sub->showNormal();
+        if (sub->isMaximized()) sub->showNormal();
         sub->setGeometry(0, top, area.width(), height);
         top += height;
     }
@@ -277,16 +276,13 @@ void TMainForm::WindowTileHorizontal1Execute() {
 void TMainForm::WindowTileVertical1Execute() {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : OpenSubWindows(m_workspace))
-        if (!sub->isMinimized())
-            windows << sub;
-    if (windows.isEmpty())
-        return;
+        if (!sub->isMinimized()) windows << sub;
+    if (windows.isEmpty()) return;
     const QRect area = m_workspace->viewport()->rect();
     const int width = std::max(1, area.width() / static_cast<int>(windows.size()));
     int left = 0;
     for (QMdiSubWindow* sub : windows) {
-        if (sub->isMaximized())
-            sub->showNormal();
+        if (sub->isMaximized()) sub->showNormal();
         sub->setGeometry(left, 0, width, area.height());
         left += width;
     }
@@ -294,10 +290,8 @@ void TMainForm::WindowTileVertical1Execute() {
 
 void TMainForm::destroyChildren() {
     QList<QPointer<QMdiSubWindow>> subs;
-    for (QMdiSubWindow* sub : m_workspace->subWindowList(QMdiArea::CreationOrder))
-        subs << sub;
-    for (auto it = subs.crbegin(); it != subs.crend(); ++it)
-        delete it->data();
+    for (QMdiSubWindow* sub : m_workspace->subWindowList(QMdiArea::CreationOrder)) subs << sub;
+    for (auto it = subs.crbegin(); it != subs.crend(); ++it) delete it->data();
 }
 
 // The command may come from a child's own menu ("&Exit"), whose handler is still running when

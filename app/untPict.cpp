@@ -49,20 +49,18 @@ const std::vector<PictureSpec>& PictureSpecs() {
 
 const PictureSpec* FindPictureSpec(const QString& windowClass) {
     for (const PictureSpec& spec : PictureSpecs())
-        if (windowClass == QLatin1String(spec.windowClass))
-            return &spec;
+        if (windowClass == QLatin1String(spec.windowClass)) return &spec;
     return nullptr;
 }
 
 TfrmPict* CreatePictureWindow(const QString& windowClass, QWidget* parent) {
     static const Factory factories[] = {
-        Make<TfrmPictPVC1>(), Make<TfrmPictPVC2>(), Make<TfrmPictPEn>(), Make<TfrmPictPCZ>(),
+        Make<TfrmPictPVC1>(), Make<TfrmPictPVC2>(), Make<TfrmPictPEn>(),  Make<TfrmPictPCZ>(),
         Make<TfrmPictPAC>(),  Make<TfrmPictPEs1>(), Make<TfrmPictPES2>(), Make<TfrmPictPEP>(),
         Make<TfrmPictPPi>(),  Make<TfrmPictPAG>(),
     };
     for (const Factory& factory : factories)
-        if (windowClass == QLatin1String(factory.windowClass))
-            return factory.create(parent);
+        if (windowClass == QLatin1String(factory.windowClass)) return factory.create(parent);
     return nullptr;
 }
 

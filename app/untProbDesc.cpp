@@ -64,7 +64,8 @@ const ModelProblemLine kModelProblems[] = {
     {"Problem of the confined vortex (PCV)",
      {{"bbtnPictPVC1", "TfrmPictPVC1", &TfrmProbDesc::bbtnPictPVC1Click},
       {"bbtnPictPVC2", "TfrmPictPVC2", &TfrmProbDesc::bbtnPictPVC2Click}}},
-    {"Problem of the step (PSt)", {{"bbtnPictPEn", "TfrmPictPEn", &TfrmProbDesc::bbtnPictPEnClick}, {}}},
+    {"Problem of the step (PSt)",
+     {{"bbtnPictPEn", "TfrmPictPEn", &TfrmProbDesc::bbtnPictPEnClick}, {}}},
     {"Problem of the plunging jet (PPJ)",
      {{"bbtnPictPCZ", "TfrmPictPCZ", &TfrmProbDesc::bbtnPictPCZClick}, {}}},
     {"Problem of the wide culvert (PWC)",
@@ -102,7 +103,9 @@ TfrmProbDesc::TfrmProbDesc(taldor::ui::FrameServices* frame, QWidget* parent)
 
 TfrmProbDesc::~TfrmProbDesc() = default;
 
-QList<QMenu*> TfrmProbDesc::ownMenus() const { return m_menus; }
+QList<QMenu*> TfrmProbDesc::ownMenus() const {
+    return m_menus;
+}
 
 void TfrmProbDesc::createPages() {
     pgDescripcion = new QTabWidget(this);
@@ -134,14 +137,13 @@ void TfrmProbDesc::createPages() {
                                 Qt::AlignVCenter);
                 int column = 1;
                 for (const PictureButton& button : line.buttons) {
-                    if (!button.name)
-                        continue;
+                    if (!button.name) continue;
                     const taldor::app::PictureSpec* spec =
                         taldor::app::FindPictureSpec(QLatin1String(button.windowClass));
                     auto* tool = new QToolButton(sheet);
                     tool->setObjectName(QString::fromLatin1(button.name));
-                    tool->setIcon(QIcon(taldor::app::SvgPixmap(
-                        QString::fromLatin1(spec->resource), kThumbnail)));
+                    tool->setIcon(QIcon(
+                        taldor::app::SvgPixmap(QString::fromLatin1(spec->resource), kThumbnail)));
                     tool->setIconSize(kThumbnail);
                     tool->setToolTip(QString::fromUtf8(spec->caption));
                     connect(tool, &QToolButton::clicked, this, button.click);
@@ -206,20 +208,52 @@ void TfrmProbDesc::createMenus() {
     m_menus = {file, window, help};
 }
 
-void TfrmProbDesc::mmiFileNewClick() { m_frame->fileNew(); }
-void TfrmProbDesc::mmiFileOpenClick() { m_frame->fileOpen(); }
-void TfrmProbDesc::mmiFileCloseClick() { close(); }
-void TfrmProbDesc::mmiFileExitClick() { m_frame->fileExit(); }
-void TfrmProbDesc::mmiHelpAboutClick() { m_frame->helpAbout(); }
-void TfrmProbDesc::mmiHelpDescClick() { m_frame->helpDescription(); }
+void TfrmProbDesc::mmiFileNewClick() {
+    m_frame->fileNew();
+}
+void TfrmProbDesc::mmiFileOpenClick() {
+    m_frame->fileOpen();
+}
+void TfrmProbDesc::mmiFileCloseClick() {
+    close();
+}
+void TfrmProbDesc::mmiFileExitClick() {
+    m_frame->fileExit();
+}
+void TfrmProbDesc::mmiHelpAboutClick() {
+    m_frame->helpAbout();
+}
+void TfrmProbDesc::mmiHelpDescClick() {
+    m_frame->helpDescription();
+}
 
-void TfrmProbDesc::bbtnPictPVC1Click() { m_frame->openPicture(QStringLiteral("TfrmPictPVC1"), this); }
-void TfrmProbDesc::bbtnPictPVC2Click() { m_frame->openPicture(QStringLiteral("TfrmPictPVC2"), this); }
-void TfrmProbDesc::bbtnPictPEnClick() { m_frame->openPicture(QStringLiteral("TfrmPictPEn"), this); }
-void TfrmProbDesc::bbtnPictPCZClick() { m_frame->openPicture(QStringLiteral("TfrmPictPCZ"), this); }
-void TfrmProbDesc::bbtnPictPACClick() { m_frame->openPicture(QStringLiteral("TfrmPictPAC"), this); }
-void TfrmProbDesc::bbtnPictPEs1Click() { m_frame->openPicture(QStringLiteral("TfrmPictPEs1"), this); }
-void TfrmProbDesc::bbtnPictPEs2Click() { m_frame->openPicture(QStringLiteral("TfrmPictPES2"), this); }
-void TfrmProbDesc::bbtnPictPEPClick() { m_frame->openPicture(QStringLiteral("TfrmPictPEP"), this); }
-void TfrmProbDesc::bbtnPictPPiClick() { m_frame->openPicture(QStringLiteral("TfrmPictPPi"), this); }
-void TfrmProbDesc::bbtnPictPAGClick() { m_frame->openPicture(QStringLiteral("TfrmPictPAG"), this); }
+void TfrmProbDesc::bbtnPictPVC1Click() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPVC1"), this);
+}
+void TfrmProbDesc::bbtnPictPVC2Click() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPVC2"), this);
+}
+void TfrmProbDesc::bbtnPictPEnClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPEn"), this);
+}
+void TfrmProbDesc::bbtnPictPCZClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPCZ"), this);
+}
+void TfrmProbDesc::bbtnPictPACClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPAC"), this);
+}
+void TfrmProbDesc::bbtnPictPEs1Click() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPEs1"), this);
+}
+void TfrmProbDesc::bbtnPictPEs2Click() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPES2"), this);
+}
+void TfrmProbDesc::bbtnPictPEPClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPEP"), this);
+}
+void TfrmProbDesc::bbtnPictPPiClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPPi"), this);
+}
+void TfrmProbDesc::bbtnPictPAGClick() {
+    m_frame->openPicture(QStringLiteral("TfrmPictPAG"), this);
+}

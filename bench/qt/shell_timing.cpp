@@ -63,8 +63,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted.insert(watched);
+        if (event->type() == QEvent::Paint) painted.insert(watched);
         return QObject::eventFilter(watched, event);
     }
 };
@@ -74,8 +73,7 @@ void WaitPainted(PaintWatch& watch, const QList<QWidget*>& widgets) {
     waited.start();
     auto done = [&] {
         for (QWidget* widget : widgets)
-            if (!widget->rect().isEmpty() && !watch.painted.contains(widget))
-                return false;
+            if (!widget->rect().isEmpty() && !watch.painted.contains(widget)) return false;
         return true;
     };
     while (!done()) {
@@ -100,8 +98,7 @@ Summary Summarise(std::vector<double> values) {
 // The offscreen platform's notice that it passes no size hints to a window manager says nothing
 // about the program.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
     std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ", qPrintable(message));
 }
 
@@ -109,8 +106,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char* argv[]) {
     const Clock::time_point processStart = Clock::now();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
 
     qInstallMessageHandler(QuietMessages);
@@ -137,8 +133,7 @@ int main(int argc, char* argv[]) {
         ImmediateAnswer::WaitExposed(frame.get());
         WaitPainted(watch, {frame->statusBar(), frame->workspace()->viewport()});
         startups.push_back(MillisecondsSince(start));
-        if (i == 0)
-            firstStartupFromProcess = MillisecondsSince(processStart);
+        if (i == 0) firstStartupFromProcess = MillisecondsSince(processStart);
         frame.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -172,9 +167,10 @@ int main(int argc, char* argv[]) {
                 constructions.front(), construction.median, construction.min, construction.max);
     std::printf("start-up to frame shown (first / median): %6.2f / %.2f ms (min %.2f, max %.2f)\n",
                 startups.front(), startup.median, startup.min, startup.max);
-    std::printf("New to calculation window shown:        first %.2f ms, median %.2f ms, "
-                "min %.2f, max %.2f (window %d of %d: %.2f ms)\n",
-                news.front(), newWindow.median, newWindow.min, newWindow.max, windows, windows,
-                news.back());
+    std::printf(
+        "New to calculation window shown:        first %.2f ms, median %.2f ms, "
+        "min %.2f, max %.2f (window %d of %d: %.2f ms)\n",
+        news.front(), newWindow.median, newWindow.min, newWindow.max, windows, windows,
+        news.back());
     return 0;
 }

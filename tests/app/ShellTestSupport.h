@@ -20,8 +20,7 @@ inline void FailOnWarnings() {
 
 // Deletes what is waiting for deletion, then names every top-level widget still alive.
 inline QStringList LeakedTopLevels() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList names;
     for (QWidget* widget : QApplication::topLevelWidgets())
         names << QStringLiteral("%1 \"%2\"")
@@ -32,8 +31,8 @@ inline QStringList LeakedTopLevels() {
 
 }  // namespace taldor::test
 
-#define TALDOR_VERIFY_NO_LEAK()                                                   \
-    do {                                                                          \
-        const QStringList leaked = taldor::test::LeakedTopLevels();               \
+#define TALDOR_VERIFY_NO_LEAK()                                                    \
+    do {                                                                           \
+        const QStringList leaked = taldor::test::LeakedTopLevels();                \
         QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", ")))); \
     } while (false)

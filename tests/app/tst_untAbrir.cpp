@@ -58,8 +58,8 @@ private slots:
         QVERIFY(!grid->model() || grid->model()->rowCount() == 0);
 
         // Right of the grid, top to bottom: the two buttons, then the boxes.
-        const QStringList names = {"btnAbrir", "btnCancelar", "cbPVC", "cbPEs", "cbPPi", "cbPEn",
-                                   "cbPCZ",    "cbPAC",       "cbPAG", "cbTodos"};
+        const QStringList names = {"btnAbrir", "btnCancelar", "cbPVC", "cbPEs", "cbPPi",
+                                   "cbPEn",    "cbPCZ",       "cbPAC", "cbPAG", "cbTodos"};
         const QStringList captions = {"Abrir", "Cancelar", "PCV", "PDA", "PBP",
                                       "PSt",   "PPJ",      "PWC", "PNC", "All"};
         int previousTop = -1;
@@ -116,8 +116,7 @@ private slots:
         auto* all = dialog.findChild<QCheckBox*>(QStringLiteral("cbTodos"));
         all->setFocus();
         QTest::keyClick(all, Qt::Key_Space);
-        for (const BoxState& state : States(dialog))
-            QVERIFY(!state.enabled);
+        for (const BoxState& state : States(dialog)) QVERIFY(!state.enabled);
     }
 
     // "Abrir" and "Cancelar" do nothing: the dialog stays open.

@@ -16,8 +16,7 @@ namespace {
 
 QByteArray ShippedPicture() {
     QFile file(QStringLiteral(":/intro/taldor.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
@@ -34,8 +33,7 @@ qsizetype MarkerOffset(const QByteArray& jpeg, unsigned char code) {
 QByteArray WithDimensions(quint16 height, quint16 width) {
     QByteArray jpeg = ShippedPicture();
     const qsizetype sof = MarkerOffset(jpeg, 0xC0);
-    if (sof < 0)
-        return {};
+    if (sof < 0) return {};
     // FF C0, length (2), precision (1), height (2), width (2), big-endian.
     jpeg[sof + 5] = static_cast<char>(height >> 8);
     jpeg[sof + 6] = static_cast<char>(height & 0xFF);
@@ -75,16 +73,20 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<bool>("centred");
-        QTest::newRow("OSKA") << "lblOska" << "OSKA" << true << true << false;
-        QTest::newRow("PALUX") << "lblPalux" << "PALUX Consulting Information System" << false
-                               << true << false;
-        QTest::newRow("TALDOR") << "lblTaldor" << "TALDOR" << true << false << true;
+        QTest::newRow("OSKA") << "lblOska"
+                              << "OSKA" << true << true << false;
+        QTest::newRow("PALUX") << "lblPalux"
+                               << "PALUX Consulting Information System" << false << true << false;
+        QTest::newRow("TALDOR") << "lblTaldor"
+                                << "TALDOR" << true << false << true;
         QTest::newRow("module")
             << "lblModulo"
             << "Module to calculate Local Scour due to Hydraulic Structures in Water Currents"
             << false << false << true;
-        QTest::newRow("version") << "lblVersion" << "Version 1.1-e" << false << false << true;
-        QTest::newRow("year") << "lblAnio" << "Year 2004" << false << false << true;
+        QTest::newRow("version") << "lblVersion"
+                                 << "Version 1.1-e" << false << false << true;
+        QTest::newRow("year") << "lblAnio"
+                              << "Year 2004" << false << false << true;
         QTest::newRow("firm") << "lblEmpresa"
                               << "PALUX S.A. is a firm which specializes in execution of Projects "
                                  "and Works for Erosion Control and Environment Restoration"
@@ -130,9 +132,8 @@ private slots:
         QVERIFY(palux->mapTo(&intro, QPoint(0, 0)).x() >
                 oska->mapTo(&intro, QPoint(oska->width(), 0)).x());
         QVERIFY(qAbs(palux->geometry().bottom() - oska->geometry().bottom()) <= 4);
-        const int order[] = {top("lblOska"),    top("lblTaldor"), top("lblModulo"),
-                             top("lblVersion"), top("lblAnio"),   top("lblEmpresa"),
-                             top("BitBtn1")};
+        const int order[] = {top("lblOska"), top("lblTaldor"),  top("lblModulo"), top("lblVersion"),
+                             top("lblAnio"), top("lblEmpresa"), top("BitBtn1")};
         for (std::size_t i = 1; i < std::size(order); ++i)
             QVERIFY2(order[i] > order[i - 1], qPrintable(QString::number(static_cast<int>(i))));
         // TALDOR is the largest text; the heading and the module's name are larger than the

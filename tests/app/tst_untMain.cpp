@@ -30,7 +30,8 @@ namespace {
 class MenuOwningChild : public QWidget, public taldor::ui::MenuOwner {
 public:
     MenuOwningChild() {
-        m_menus << new QMenu(QStringLiteral("&File"), this) << new QMenu(QStringLiteral("&Window"), this)
+        m_menus << new QMenu(QStringLiteral("&File"), this)
+                << new QMenu(QStringLiteral("&Window"), this)
                 << new QMenu(QStringLiteral("&Help"), this);
     }
     QList<QMenu*> ownMenus() const override { return m_menus; }
@@ -41,8 +42,7 @@ private:
 
 QList<QAction*> MenuActions(const QList<QMenu*>& menus) {
     QList<QAction*> actions;
-    for (QMenu* menu : menus)
-        actions << menu->menuAction();
+    for (QMenu* menu : menus) actions << menu->menuAction();
     return actions;
 }
 
@@ -93,17 +93,29 @@ private slots:
         QTest::addColumn<QString>("tip");     // short part of the hint
         QTest::addColumn<QString>("status");  // long part
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::newRow("New") << "FileNew1" << "&New" << "New" << "Create a new file"
-                             << QKeySequence(QStringLiteral("Ctrl+N"));
-        QTest::newRow("Open") << "FileOpen1" << "&Open" << "Open" << "Open a file"
-                              << QKeySequence(QStringLiteral("Ctrl+O"));
-        QTest::newRow("Exit") << "FileExit1" << "E&xit" << "Exit" << "Exit application"
-                              << QKeySequence();
-        QTest::newRow("Cascade") << "WindowCascade1" << "&Cascade" << "Cascade" << "Cascade"
-                                 << QKeySequence();
-        QTest::newRow("TileH") << "WindowTileHorizontal1" << "Tile &Horizontally"
-                               << "Tile Horizontally" << "Tile Horizontally" << QKeySequence();
-        QTest::newRow("TileV") << "WindowTileVertical1" << "Tile &Vertically" << "Tile Vertically"
+        QTest::newRow("New") << "FileNew1"
+                             << "&New"
+                             << "New"
+                             << "Create a new file" << QKeySequence(QStringLiteral("Ctrl+N"));
+        QTest::newRow("Open") << "FileOpen1"
+                              << "&Open"
+                              << "Open"
+                              << "Open a file" << QKeySequence(QStringLiteral("Ctrl+O"));
+        QTest::newRow("Exit") << "FileExit1"
+                              << "E&xit"
+                              << "Exit"
+                              << "Exit application" << QKeySequence();
+        QTest::newRow("Cascade") << "WindowCascade1"
+                                 << "&Cascade"
+                                 << "Cascade"
+                                 << "Cascade" << QKeySequence();
+        QTest::newRow("TileH") << "WindowTileHorizontal1"
+                               << "Tile &Horizontally"
+                               << "Tile Horizontally"
+                               << "Tile Horizontally" << QKeySequence();
+        QTest::newRow("TileV") << "WindowTileVertical1"
+                               << "Tile &Vertically"
+                               << "Tile Vertically"
                                << "Tile Vertically" << QKeySequence();
     }
 
@@ -167,9 +179,12 @@ private slots:
     void statusBarShowsTheLongHint_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("status");
-        QTest::newRow("New") << "FileNew1" << "Create a new file";
-        QTest::newRow("Cascade") << "WindowCascade1" << "Cascade";
-        QTest::newRow("TileV") << "WindowTileVertical1" << "Tile Vertically";
+        QTest::newRow("New") << "FileNew1"
+                             << "Create a new file";
+        QTest::newRow("Cascade") << "WindowCascade1"
+                                 << "Cascade";
+        QTest::newRow("TileV") << "WindowTileVertical1"
+                               << "Tile Vertically";
     }
     void statusBarShowsTheLongHint() {
         QFETCH(QString, name);
@@ -186,8 +201,10 @@ private slots:
     void statusBarShowsTheLongHintOfAMenuItem_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("status");
-        QTest::newRow("New") << "&New" << "Create a new file";
-        QTest::newRow("Exit") << "E&xit" << "Exit application";
+        QTest::newRow("New") << "&New"
+                             << "Create a new file";
+        QTest::newRow("Exit") << "E&xit"
+                              << "Exit application";
     }
     void statusBarShowsTheLongHintOfAMenuItem() {
         QFETCH(QString, item);
@@ -199,8 +216,7 @@ private slots:
         QTRY_VERIFY(menu->isVisible());
         QAction* target = nullptr;
         for (QAction* action : menu->actions())
-            if (action->text() == item)
-                target = action;
+            if (action->text() == item) target = action;
         QVERIFY(target);
         // A menu takes no notice of the pointer until it has moved some way: down the menu
         // first, then onto the item.
@@ -252,7 +268,8 @@ private slots:
         m_frame->resize(1280, 960);
         QTRY_VERIFY(m_frame->workspace()->width() > 1200);
         m_frame->helpDescription();
-        auto* pages = widgetOf<TfrmProbDesc>()->findChild<QTabWidget*>(QStringLiteral("pgDescripcion"));
+        auto* pages =
+            widgetOf<TfrmProbDesc>()->findChild<QTabWidget*>(QStringLiteral("pgDescripcion"));
         QTabBar* bar = pages->tabBar();
         QVERIFY(bar->isVisible());
         QVERIFY(bar->tabRect(0).left() >= 0);
@@ -290,7 +307,8 @@ private slots:
         // Another child with a menu of its own.
         auto* owner = new MenuOwningChild;
         m_frame->workspace()->addSubWindow(owner)->show();
-        m_frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(owner->parentWidget()));
+        m_frame->workspace()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(owner->parentWidget()));
         QCOMPARE(m_frame->menuBar()->actions(), MenuActions(owner->ownMenus()));
 
         m_frame->workspace()->setActiveSubWindow(
@@ -298,8 +316,7 @@ private slots:
         QCOMPARE(m_frame->menuBar()->actions(), MenuActions(description->ownMenus()));
 
         // The last child closes: the frame's menu again.
-        for (QMdiSubWindow* sub : subWindows())
-            sub->close();
+        for (QMdiSubWindow* sub : subWindows()) sub->close();
         Settle();
         QVERIFY(subWindows().isEmpty());
         QCOMPARE(m_frame->menuBar()->actions(), frameMenus);
@@ -323,9 +340,10 @@ private slots:
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         if (!active.isEmpty())
-            QCOMPARE(QString::fromLatin1(
-                         m_frame->workspace()->activeSubWindow()->widget()->metaObject()->className()),
-                     active);
+            QCOMPARE(
+                QString::fromLatin1(
+                    m_frame->workspace()->activeSubWindow()->widget()->metaObject()->className()),
+                active);
         const int calculations = countOf<TfrmProbTipo>();
 
         QTest::keyClick(keyTarget(), Qt::Key_N, Qt::ControlModifier);
@@ -343,15 +361,14 @@ private slots:
     }
     void closingTheFrameClosesEveryChildWithoutAQuestion() {
         QFETCH(QString, how);
-        for (int i = 0; i < 3; ++i)
-            m_frame->fileNew();
+        for (int i = 0; i < 3; ++i) m_frame->fileNew();
         m_frame->helpDescription();
-        QTest::mouseClick(widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC1")),
+            Qt::LeftButton);
         m_frame->openPicture(QStringLiteral("TfrmPictPAG"), nullptr);
         QList<QPointer<QWidget>> children;
-        for (QMdiSubWindow* sub : subWindows())
-            children << sub << sub->widget();
+        for (QMdiSubWindow* sub : subWindows()) children << sub << sub->widget();
         QCOMPARE(children.size(), 12);
 
         if (how == QLatin1String("exit")) {
@@ -365,11 +382,9 @@ private slots:
             clickMenuItem(QStringLiteral("&File"), QStringLiteral("&Exit"));
         }
         QVERIFY(!m_frame->isVisible());
-        for (QMdiSubWindow* sub : subWindows())
-            QVERIFY(!sub->isVisible());
+        for (QMdiSubWindow* sub : subWindows()) QVERIFY(!sub->isVisible());
         Settle();
-        for (const QPointer<QWidget>& child : children)
-            QVERIFY(child.isNull());
+        for (const QPointer<QWidget>& child : children) QVERIFY(child.isNull());
         QVERIFY(m_modal->messages.isEmpty());
         QCOMPARE(m_dialogs, QStringList{"TfrmIntro"});
     }
@@ -382,8 +397,7 @@ private slots:
         m_frame->helpDescription();
         for (QMenu* menu : widgetOf<TfrmProbDesc>()->ownMenus())
             for (QAction* action : menu->actions())
-                if (action->objectName() == QLatin1String("mmiHelpAbout"))
-                    action->trigger();
+                if (action->objectName() == QLatin1String("mmiHelpAbout")) action->trigger();
         QCOMPARE(m_dialogs, (QStringList{"TfrmIntro", "TfrmIntro", "TfrmIntro"}));
     }
 
@@ -394,7 +408,8 @@ private slots:
 
     void pictureButtonTwiceOpensOneWindowAndAfterClosingAnother() {
         m_frame->helpDescription();
-        auto* button = widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC1"));
+        auto* button =
+            widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC1"));
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(countOf<TfrmPictPVC1>(), 1);
@@ -404,8 +419,9 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(countOf<TfrmPictPVC1>(), 1);
         // The second confined vortex picture has the same caption but is another window.
-        QTest::mouseClick(widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            widgetOf<TfrmProbDesc>()->findChild<QToolButton*>(QStringLiteral("bbtnPictPVC2")),
+            Qt::LeftButton);
         QCOMPARE(countOf<TfrmPictPVC1>(), 1);
         QCOMPARE(countOf<TfrmPictPVC2>(), 1);
     }
@@ -463,8 +479,7 @@ private slots:
             m_frame->helpDescription();
             for (QMenu* menu : widgetOf<TfrmProbDesc>()->ownMenus())
                 for (QAction* action : menu->actions())
-                    if (action->objectName() == QLatin1String("mmiFileClose"))
-                        action->trigger();
+                    if (action->objectName() == QLatin1String("mmiFileClose")) action->trigger();
         } else if (how == QLatin1String("close")) {
             QVERIFY(widgetOf<TfrmProbTipo>()->close());
         } else {
@@ -473,13 +488,11 @@ private slots:
         Settle();
         const int remaining = how == QLatin1String("descriptionMenu") ? 1 : 0;
         QCOMPARE(subWindows().size(), remaining);
-        for (QMdiSubWindow* sub : subWindows())
-            QVERIFY(sub->widget());
+        for (QMdiSubWindow* sub : subWindows()) QVERIFY(sub->widget());
     }
 
     void tileAndCascade() {
-        for (int i = 0; i < 3; ++i)
-            m_frame->fileNew();
+        for (int i = 0; i < 3; ++i) m_frame->fileNew();
         const QRect area = m_frame->workspace()->viewport()->rect();
         QTest::mouseClick(toolButton(QStringLiteral("WindowTileHorizontal1")), Qt::LeftButton);
         QList<QMdiSubWindow*> subs = subWindows();
@@ -522,8 +535,7 @@ private:
     template <typename T>
     QMdiSubWindow* subWindowOf() const {
         for (QMdiSubWindow* sub : subWindows())
-            if (qobject_cast<T*>(sub->widget()))
-                return sub;
+            if (qobject_cast<T*>(sub->widget())) return sub;
         return nullptr;
     }
     template <typename T>
@@ -535,8 +547,7 @@ private:
     QAction* helpItem(const QString& text) const {
         for (QMenu* menu : m_frame->frameMenus())
             for (QAction* action : menu->actions())
-                if (action->text() == text)
-                    return action;
+                if (action->text() == text) return action;
         return nullptr;
     }
     QToolButton* toolButton(const QString& action) const {
@@ -548,8 +559,7 @@ private:
         QMenuBar* bar = m_frame->menuBar();
         QAction* menuAction = nullptr;
         for (QAction* action : bar->actions())
-            if (action->text() == menuTitle)
-                menuAction = action;
+            if (action->text() == menuTitle) menuAction = action;
         QVERIFY(menuAction);
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                           bar->actionGeometry(menuAction).center());
@@ -557,10 +567,10 @@ private:
         QTRY_VERIFY(menu->isVisible());
         QAction* item = nullptr;
         for (QAction* action : menu->actions())
-            if (action->text() == itemText)
-                item = action;
+            if (action->text() == itemText) item = action;
         QVERIFY(item);
-        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                          menu->actionGeometry(item).center());
     }
     QWidget* keyTarget() const {
         QWidget* focus = QApplication::focusWidget();

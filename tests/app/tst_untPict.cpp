@@ -17,14 +17,12 @@ namespace {
 // follows its letter) joined as "h_o".
 QStringList SymbolsOf(const QString& resource) {
     QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("<unreadable>")};
+    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<unreadable>")};
     QXmlStreamReader xml(&file);
     QStringList symbols;
     double letterSize = 0;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement ||
-            xml.name() != QLatin1String("text"))
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("text"))
             continue;
         const double size = xml.attributes().value(QLatin1String("font-size")).toDouble();
         const QString text = xml.readElementText().trimmed();
@@ -55,28 +53,35 @@ private slots:
         QTest::addColumn<QStringList>("symbols");  // sorted
         const QSize large(714, 371);
         const QSize small(698, 336);
-        QTest::newRow("PVC1") << "TfrmPictPVC1" << "Problem of the confined vortex (vertical cut view)"
-                              << small << ":/pictures/PVC1.svg"
-                              << QStringList{"D", "L", "h_o", "y_m"};
-        QTest::newRow("PVC2") << "TfrmPictPVC2" << "Problem of the confined vortex (vertical cut view)"
-                              << small << ":/pictures/PVC2.svg"
-                              << QStringList{"L", "b_u", "h_o", "y_m"};
-        QTest::newRow("PEn") << "TfrmPictPEn" << "Problem of the step (vertical cut view)" << large
+        QTest::newRow("PVC1") << "TfrmPictPVC1"
+                              << "Problem of the confined vortex (vertical cut view)" << small
+                              << ":/pictures/PVC1.svg" << QStringList{"D", "L", "h_o", "y_m"};
+        QTest::newRow("PVC2") << "TfrmPictPVC2"
+                              << "Problem of the confined vortex (vertical cut view)" << small
+                              << ":/pictures/PVC2.svg" << QStringList{"L", "b_u", "h_o", "y_m"};
+        QTest::newRow("PEn") << "TfrmPictPEn"
+                             << "Problem of the step (vertical cut view)" << large
                              << ":/pictures/PEn.svg" << QStringList{"D", "h_o", "y_m"};
-        QTest::newRow("PCZ") << "TfrmPictPCZ" << "Problem of the plunging jet (vertical cut view)"
-                             << large << ":/pictures/PCZ.svg" << QStringList{"H", "h_o", "y_m"};
-        QTest::newRow("PAC") << "TfrmPictPAC" << "Problem of the wide culvert (vertical cut view)"
-                             << large << ":/pictures/PAC.svg" << QStringList{"b_u", "h_o", "y_m"};
-        QTest::newRow("PEs1") << "TfrmPictPEs1" << "Problem of the spur dike/abutment (plan view)"
-                              << small << ":/pictures/PEs1.svg" << QStringList{"b", "l"};
-        QTest::newRow("PES2") << "TfrmPictPES2" << "Problem of the spur dike/abutment (plan view)"
-                              << large << ":/pictures/PES2.svg" << QStringList{"b", "l"};
+        QTest::newRow("PCZ") << "TfrmPictPCZ"
+                             << "Problem of the plunging jet (vertical cut view)" << large
+                             << ":/pictures/PCZ.svg" << QStringList{"H", "h_o", "y_m"};
+        QTest::newRow("PAC") << "TfrmPictPAC"
+                             << "Problem of the wide culvert (vertical cut view)" << large
+                             << ":/pictures/PAC.svg" << QStringList{"b_u", "h_o", "y_m"};
+        QTest::newRow("PEs1") << "TfrmPictPEs1"
+                              << "Problem of the spur dike/abutment (plan view)" << small
+                              << ":/pictures/PEs1.svg" << QStringList{"b", "l"};
+        QTest::newRow("PES2") << "TfrmPictPES2"
+                              << "Problem of the spur dike/abutment (plan view)" << large
+                              << ":/pictures/PES2.svg" << QStringList{"b", "l"};
         QTest::newRow("PEP") << "TfrmPictPEP"
                              << "Problem of the protected spur dike/abutment (plan view)" << large
                              << ":/pictures/PEP.svg" << QStringList{"L", "b", "l"};
-        QTest::newRow("PPi") << "TfrmPictPPi" << "Problem of the bridge pier (vertical cut view)"
-                             << large << ":/pictures/PPi.svg" << QStringList{"h_o", "y_m"};
-        QTest::newRow("PAG") << "TfrmPictPAG" << "Problem of the narrow culvert (plan view)" << large
+        QTest::newRow("PPi") << "TfrmPictPPi"
+                             << "Problem of the bridge pier (vertical cut view)" << large
+                             << ":/pictures/PPi.svg" << QStringList{"h_o", "y_m"};
+        QTest::newRow("PAG") << "TfrmPictPAG"
+                             << "Problem of the narrow culvert (plan view)" << large
                              << ":/pictures/PAG.svg" << QStringList{"D"};
     }
 

@@ -33,8 +33,7 @@ public:
 
 QStringList LabelTexts(const QWidget* page) {
     QStringList texts;
-    for (const QLabel* label : page->findChildren<QLabel*>())
-        texts << label->text();
+    for (const QLabel* label : page->findChildren<QLabel*>()) texts << label->text();
     return texts;
 }
 
@@ -57,7 +56,8 @@ private slots:
     }
 
     void caption() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Description of the calculation methodology"));
+        QCOMPARE(m_window->windowTitle(),
+                 QStringLiteral("Description of the calculation methodology"));
     }
 
     void pages_data() {
@@ -65,30 +65,39 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::newRow("0") << 0 << "tbshMecaGene" << "General mechanism"
+        QTest::newRow("0") << 0 << "tbshMecaGene"
+                           << "General mechanism"
                            << "The presence of hydraulic structures in a water current leads to a "
                               "flow contraction followed by an expansion (C/E). The consequent "
                               "generation of coherent turbulent structures, which are responsible "
                               "for the process of local scour.";
-        QTest::newRow("1") << 1 << "tbshFenoDomi" << "Dominant phenomenon"
-                           << "In general, the C/E can be produced either in the vertical or in the "
-                              "horizontal plane. A methodology is proposed consisting in "
-                              "establishing if the dominant phenomenon is taking place in one of "
-                              "the two planes or in both at the same time";
-        QTest::newRow("2") << 2 << "tbshCEVert" << "Vertical C/E"
-                           << "The C/E in the vertical plane can be originated in variations of the "
-                              "bottom level (sills, steps) or in hydraulic structures which "
-                              "penetrate the flow through the free surface (gates, wide culverts)";
-        QTest::newRow("3") << 3 << "tbshCEHori" << "Horizontal C/E"
+        QTest::newRow("1")
+            << 1 << "tbshFenoDomi"
+            << "Dominant phenomenon"
+            << "In general, the C/E can be produced either in the vertical or in the "
+               "horizontal plane. A methodology is proposed consisting in "
+               "establishing if the dominant phenomenon is taking place in one of "
+               "the two planes or in both at the same time";
+        QTest::newRow("2")
+            << 2 << "tbshCEVert"
+            << "Vertical C/E"
+            << "The C/E in the vertical plane can be originated in variations of the "
+               "bottom level (sills, steps) or in hydraulic structures which "
+               "penetrate the flow through the free surface (gates, wide culverts)";
+        QTest::newRow("3") << 3 << "tbshCEHori"
+                           << "Horizontal C/E"
                            << "The C/E in the horizontal plane can be produced by protuberances at "
                               "the river margins (abutments, spur dikes) of by obstructions within "
                               "the water course (bridge piers).";
-        QTest::newRow("4") << 4 << "tbshCEVertHori" << "Vert./Hor. C/E"
-                           << "The C/E simultaneously in both planes may be caused by orifices "
-                              "(narrow culverts) of by a combination of structures at the bottom or "
-                              "surface with protuberances or obstructions (sills and spur dikes, "
-                              "steps and bridge piers).";
-        QTest::newRow("5") << 5 << "tbshProblTipo" << "Model Problem"
+        QTest::newRow("4")
+            << 4 << "tbshCEVertHori"
+            << "Vert./Hor. C/E"
+            << "The C/E simultaneously in both planes may be caused by orifices "
+               "(narrow culverts) of by a combination of structures at the bottom or "
+               "surface with protuberances or obstructions (sills and spur dikes, "
+               "steps and bridge piers).";
+        QTest::newRow("5") << 5 << "tbshProblTipo"
+                           << "Model Problem"
                            << "Once identified the dominant phenomenon, the calculation of the "
                               "maximum scour depth is performed by assimilating the analyzed "
                               "problem to a model problem, for which one or more formulae are "
@@ -151,17 +160,36 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("windowClass");
-        QTest::newRow("PVC1") << "bbtnPictPVC1" << "Problem of the confined vortex (PCV)" << "TfrmPictPVC1";
-        QTest::newRow("PVC2") << "bbtnPictPVC2" << "Problem of the confined vortex (PCV)" << "TfrmPictPVC2";
-        QTest::newRow("PEn") << "bbtnPictPEn" << "Problem of the step (PSt)" << "TfrmPictPEn";
-        QTest::newRow("PCZ") << "bbtnPictPCZ" << "Problem of the plunging jet (PPJ)" << "TfrmPictPCZ";
-        QTest::newRow("PAC") << "BitBtn4" << "Problem of the wide culvert (PWC)" << "TfrmPictPAC";
-        QTest::newRow("PEs1") << "bbtnPictPEs1" << "Problem of the spur dike/abutment (PDA)" << "TfrmPictPEs1";
-        QTest::newRow("PES2") << "bbtnPictPEs2" << "Problem of the spur dike/abutment (PDA)" << "TfrmPictPES2";
-        QTest::newRow("PEP") << "bbtnPictPEP" << "Problem of the protected spur dike/abutment (PPA)"
+        QTest::newRow("PVC1") << "bbtnPictPVC1"
+                              << "Problem of the confined vortex (PCV)"
+                              << "TfrmPictPVC1";
+        QTest::newRow("PVC2") << "bbtnPictPVC2"
+                              << "Problem of the confined vortex (PCV)"
+                              << "TfrmPictPVC2";
+        QTest::newRow("PEn") << "bbtnPictPEn"
+                             << "Problem of the step (PSt)"
+                             << "TfrmPictPEn";
+        QTest::newRow("PCZ") << "bbtnPictPCZ"
+                             << "Problem of the plunging jet (PPJ)"
+                             << "TfrmPictPCZ";
+        QTest::newRow("PAC") << "BitBtn4"
+                             << "Problem of the wide culvert (PWC)"
+                             << "TfrmPictPAC";
+        QTest::newRow("PEs1") << "bbtnPictPEs1"
+                              << "Problem of the spur dike/abutment (PDA)"
+                              << "TfrmPictPEs1";
+        QTest::newRow("PES2") << "bbtnPictPEs2"
+                              << "Problem of the spur dike/abutment (PDA)"
+                              << "TfrmPictPES2";
+        QTest::newRow("PEP") << "bbtnPictPEP"
+                             << "Problem of the protected spur dike/abutment (PPA)"
                              << "TfrmPictPEP";
-        QTest::newRow("PPi") << "BitBtn7" << "Problem of the bridge pier (PBP)" << "TfrmPictPPi";
-        QTest::newRow("PAG") << "bbtnPictPAG" << "Problem of the narrow culvert (PNC)" << "TfrmPictPAG";
+        QTest::newRow("PPi") << "BitBtn7"
+                             << "Problem of the bridge pier (PBP)"
+                             << "TfrmPictPPi";
+        QTest::newRow("PAG") << "bbtnPictPAG"
+                             << "Problem of the narrow culvert (PNC)"
+                             << "TfrmPictPAG";
     }
 
     void pictureButtons() {
@@ -179,8 +207,7 @@ private slots:
         // It stands on its model problem's line, to the right of the text.
         QLabel* label = nullptr;
         for (QLabel* candidate : page->findChildren<QLabel*>())
-            if (candidate->text() == line)
-                label = candidate;
+            if (candidate->text() == line) label = candidate;
         QVERIFY(label);
         QVERIFY(picture->geometry().left() > label->geometry().left());
         QVERIFY(qAbs(picture->geometry().center().y() - label->geometry().center().y()) <= 3);
@@ -228,8 +255,7 @@ private slots:
         QAction* action = nullptr;
         for (QMenu* menu : m_window->ownMenus())
             for (QAction* candidate : menu->actions())
-                if (candidate->objectName() == item)
-                    action = candidate;
+                if (candidate->objectName() == item) action = candidate;
         QVERIFY(action);
         action->trigger();
         QCOMPARE(m_frame->calls, calls);
