@@ -124,13 +124,26 @@ void ScourChart::showSeries(int slot, const taldor::SeriesState& state) {
     if (!growing) fitAxes();
 }
 
+namespace {
+
+// The axis lays out a tick and a label per step at once when its range or its step changes. A
+// wider range under the old, finer step would momentarily want thousands of them (0 to 2000 h in
+// steps of 0.2 h), which takes seconds: the coarser step is always set first.
+void SetScale(QValueAxis* axis, const AxisScale& scale) {
+    if (scale.step >= axis->tickInterval()) {
+        axis->setTickInterval(scale.step);
+        axis->setRange(0, scale.maximum);
+    } else {
+        axis->setRange(0, scale.maximum);
+        axis->setTickInterval(scale.step);
+    }
+}
+
+}  // namespace
+
 void ScourChart::fitAxes() {
-    const AxisScale time = RoundAxis(*std::max_element(m_maxTime.begin(), m_maxTime.end()));
-    const AxisScale depth = RoundAxis(*std::max_element(m_maxDepth.begin(), m_maxDepth.end()));
-    m_time->setRange(0, time.maximum);
-    m_time->setTickInterval(time.step);
-    m_depth->setRange(0, depth.maximum);
-    m_depth->setTickInterval(depth.step);
+    SetScale(m_time, RoundAxis(*std::max_element(m_maxTime.begin(), m_maxTime.end())));
+    SetScale(m_depth, RoundAxis(*std::max_element(m_maxDepth.begin(), m_maxDepth.end())));
 }
 
 }  // namespace taldor::output
