@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QList>
@@ -58,6 +59,11 @@ ScourChart::ScourChart(QWidget* parent) : QWidget(parent) {
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->legend()->setVisible(true);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // The page is only a few hundred pixels high: without the chart's outer padding the depth
+    // axis is tall enough for its whole title.
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    m_chart->setMargins(QMargins(8, 4, 8, 4));
+    m_chart->setBackgroundRoundness(0);
 
     m_time = new QValueAxis(m_chart);
     m_time->setTitleText("Time (hrs)");

@@ -1,9 +1,18 @@
 // Screenshots of the calculation window, one PNG per page and problem code, to look at (run
 // under a display, e.g. xvfb-run). Usage: taldor-wizard-shots [OUTPUT_FOLDER]
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "Modal.h"
 #include "WizardRoad.h"
@@ -35,6 +44,39 @@ void Shot(const QString& name, const std::function<void(TfrmProbTipo&)>& drive) 
     drive(*w);
     QApplication::processEvents();
     w->grab().save(QDir(g_folder).filePath(name + ".png"));
+    delete w;
+}
+
+// Presses "Report" after `drive`: observations typed and confirmed, the preview window shown
+// and grabbed, then its page printed to a PDF file as its print command does.
+void ReportShot(const QString& name, const std::function<void(TfrmProbTipo&)>& drive) {
+    taldor::ui::RecordingModalHandler modal;
+    modal.onDialog = [&](QDialog* dialog) {
+        dialog->show();
+        QApplication::processEvents();
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog)) {
+            preview->resize(900, 1000);
+            QApplication::processEvents();
+            preview->grab().save(QDir(g_folder).filePath(name + "_preview.png"));
+            QPrinter* printer = preview->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QDir(g_folder).filePath(name + ".pdf"));
+            preview->findChild<QPrintPreviewWidget*>()->print();
+            return int(QDialog::Rejected);
+        }
+        auto* text = dialog->findChild<QPlainTextEdit*>("mmObservaciones");
+        QTest::keyClicks(text,
+                         "Observed after the flood of March; the bed is armoured "
+                         "downstream of the structure.");
+        dialog->grab().save(QDir(g_folder).filePath(name + "_observations.png"));
+        return int(QDialog::Accepted);
+    };
+    auto* w = new TfrmProbTipo(&g_frame, nullptr);
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w)) qWarning("window not active");
+    drive(*w);
+    wizardroad::Click(w, "bbtnReporte");
     delete w;
 }
 
@@ -103,5 +145,48 @@ int main(int argc, char** argv) {
         Follow(&w, {0, 0, 0, {{"edtEstrLongPlat", "1"}}});
         Click(&w, "btnN3");
     });
+
+    // After a calculation of each model problem: the Results page, the Graphic page and the
+    // printed report (its preview window, and the page printed to a PDF file).
+    const struct {
+        const char* name;
+        Road road;
+        std::vector<std::pair<QString, QString>> complementary;
+    } calculations[] = {
+        {"22",
+         {1, 1, -1, {}},
+         {{"edtEstrFactFormKs", "1.0"}, {"edtEstrFactGrup", "0.80"}, {"edtSediAnguRepo", "34"}}},
+        {"31", {2, 0, -1, {}}, {}},
+        {"111", {0, 0, -1, {}}, {{"edtCaucPoro", "0.40"}}},
+        {"121", {0, 1, -1, {{"edtEstrAltuAper", "0.3"}}}, {}},
+        {"122",
+         {0, 1, -1, {{"edtEstrLongPlat", "2"}}},
+         {{"edtSediDiam90N3", "3"}, {"edtSediAnguRepo", "29"}}},
+        {"211", {1, 0, -1, {}}, {}},
+        {"212",
+         {1, 0, -1, {{"edtEstrLongPlat", "0.5"}}},
+         {{"edtEstrFactCurv", "1.00"},
+          {"edtEstrFactFormKs", "0.75"},
+          {"edtEstrFactAngu", "1"},
+          {"edtEstrFactPoro", "1"},
+          {"edtEstrFactFormKb", "1.5"},
+          {"edtEstrFactFormKl", "1.10"}}},
+        {"1121", {0, 0, 1, {{"edtEstrLongPlat", "4.5"}}}, {{"edtSediAnguRepo", "30"}}},
+        {"1122", {0, 0, 0, {{"edtEstrLongPlat", "4.5"}}}, {{"edtSediAnguRepo", "30"}}},
+    };
+    for (const auto& c : calculations) {
+        const auto calculate = [&](TfrmProbTipo& w) {
+            Follow(&w, c.road);
+            for (const auto& [box, text] : c.complementary) Type(&w, box, text);
+            if (QString(c.name) != "211") Click(&w, "btnN3");
+        };
+        Shot(QString("calculated_%1_results").arg(c.name), calculate);
+        Shot(QString("calculated_%1_graphic").arg(c.name), [&](TfrmProbTipo& w) {
+            calculate(w);
+            auto* bar = static_cast<QTabWidget*>(Find(&w, "pgReplanteo"))->tabBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
+        });
+        ReportShot(QString("calculated_%1_report").arg(c.name), calculate);
+    }
     return 0;
 }
