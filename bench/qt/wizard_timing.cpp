@@ -1,9 +1,21 @@
-// How long the calculation window takes: a new window built and shown ("New"), and one whole
-// case driven through its widgets from the first answer to the Results page. Runs on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise. Usage: taldor-wizard-timing [RUNS]
+// How long the calculation window takes: a new window built and shown ("New"), one whole case
+// driven through its widgets from the first answer to the Results page, "Calculation" with four
+// curves of 5000 points, and "Report" to a PDF file. Runs on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise. Usage: taldor-wizard-timing [RUNS]
 #include <QApplication>
+#include <QChart>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineSeries>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +23,7 @@
 #include <vector>
 
 #include "Modal.h"
+#include "ScourChart.h"
 #include "WizardRoad.h"
 #include "untProbTipo.h"
 
@@ -100,5 +113,85 @@ int main(int argc, char** argv) {
         delete w;
     }
     Report("first answer to Results page (plunging jet)", road);
+
+    // "Calculation" on the wide culvert with all four formulae drawing curves of 5000 points
+    // (d90 of 3 mm makes Hoffmans' curve as long as the others): from the click to the Results
+    // page painted with the four series filled; then the Graphic page brought up and painted.
+    std::vector<double> calculation;
+    std::vector<double> graphic;
+    const wizardroad::Road wideCulvert{0, 1, -1, {{"edtEstrLongPlat", "2"}}};
+    for (int i = 0; i < runs; ++i) {
+        auto* w = new TfrmProbTipo(&frame, nullptr);
+        w->show();
+        w->activateWindow();
+        QApplication::processEvents();
+        wizardroad::Follow(w, wideCulvert);
+        wizardroad::Type(w, "edtSediDiam90N3", "3");
+        wizardroad::Type(w, "edtSediAnguRepo", "29");
+        QApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        wizardroad::Click(w, "btnN3");
+        QApplication::processEvents();
+        calculation.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        auto* pages = w->findChild<QTabWidget*>("pgReplanteo");
+        int points = 0;
+        for (QLineSeries* s : w->findChildren<taldor::output::ScourChart*>()
+                                  .front()
+                                  ->chart()
+                                  ->findChildren<QLineSeries*>()) {
+            points += static_cast<int>(s->count());
+        }
+        if (pages->currentIndex() != 4 || points != 20000) {
+            std::fprintf(stderr, "the wide culvert drew %d points, page %d\n", points,
+                         pages->currentIndex());
+            return 1;
+        }
+        t.restart();
+        QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                          pages->tabBar()->tabRect(5).center());
+        QApplication::processEvents();
+        graphic.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        delete w;
+    }
+    Report("Calculation to Results, 4 x 5000 points (122)", calculation);
+    Report("then Graphic page shown and painted", graphic);
+
+    // "Report" on the plunging jet's Results page: the observations confirmed empty, the
+    // preview built, and its page printed to a PDF file as the preview's print command does.
+    std::vector<double> report;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("report.pdf");
+    messages.onDialog = [&](QDialog* dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog);
+        if (!preview) return int(QDialog::Accepted);
+        QPrinter* printer = preview->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        preview->findChild<QPrintPreviewWidget*>()->print();
+        return int(QDialog::Rejected);
+    };
+    for (int i = 0; i < runs; ++i) {
+        auto* w = new TfrmProbTipo(&frame, nullptr);
+        w->show();
+        w->activateWindow();
+        QApplication::processEvents();
+        wizardroad::Follow(w, plungingJet);
+        wizardroad::Type(w, "edtSediAnguRepo", "30");
+        wizardroad::Click(w, "btnN3");
+        QApplication::processEvents();
+        QFile::remove(pdf);
+        QElapsedTimer t;
+        t.start();
+        wizardroad::Click(w, "bbtnReporte");
+        report.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        if (QFileInfo(pdf).size() == 0) {
+            std::fprintf(stderr, "no report written\n");
+            return 1;
+        }
+        delete w;
+    }
+    messages.onDialog = nullptr;
+    Report("Report to PDF, through the preview (1122)", report);
     return 0;
 }
