@@ -72,6 +72,7 @@ struct WindowCase {
     std::vector<Typed> complementary;
     std::vector<Pick> picks;
     int code;
+    const char* bold;  // the panel's slots before "Calculation", "1" bold, "0" plain
     const char* title;
     std::vector<ResultRow> rows;
     std::array<const char*, 4> seriesTitles;
@@ -160,6 +161,7 @@ private:
             const QString box = QString(p.button).replace("bbtn", "edt");
             QCOMPARE(edit(box)->text(), QString(p.text));
         }
+        QCOMPARE(boldPattern(), QString(c.bold));
         click("btnN3");
     }
 

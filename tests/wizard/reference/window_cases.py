@@ -288,13 +288,15 @@ def main():
         p1, p2 = PICTURES[w.code]
         if c["note"]:
             out.append("// " + c["note"])
-        out.append("{%s, %d, %d, %d, %s, %s, %s, %s, {%s}, %d, %s, {%s}, {%s}, {%s}, %r, %r, %s, "
-                   "%s, %s, {%s}}," % (
+        # The bold state of the slots the panel shows, "1" bold, before "Calculation".
+        bold = "".join("1" if b else "0" for b in w.bold[:len(mp.NAMES[w.code])])
+        out.append("{%s, %d, %d, %d, %s, %s, %s, %s, {%s}, %d, %s, %s, {%s}, {%s}, {%s}, %r, %r, "
+                   "%s, %s, %s, {%s}}," % (
                        s(c["name"]), c["phenomenon"], c["obstacle"], c["jet"], pairs(on(GLOBAL)),
                        pairs(on(LOCAL)), pairs(on(STRUCTURE)), pairs(complementary),
                        ", ".join("{%s, %s, %s}" % (s("bbtn" + box), s(button), s(text))
                                  for box, button, text in picks),
-                       w.code, s(title),
+                       w.code, s(bold), s(title),
                        ", ".join("{%s, %d, %s, %s, %s}" % (s(stem), i + 2, s(a), s(b), s(u))
                                  for i, (stem, (a, b, u)) in enumerate(zip(stems, rows))),
                        ", ".join(s(t) for t in w.titles),
