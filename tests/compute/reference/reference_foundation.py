@@ -93,10 +93,9 @@ def depth(t, z1, ze, t1, gamma):
     return ze * (1 - math.exp(math.log(1 - z1 / ze) * power(t / t1, gamma)))
 
 
-def standard_curve(z1, ze, t1, gamma=0.23):
+def general_curve(z1, ze, t1, gamma, dt1, dt2, T1):
     pts = []
     t, prev = 0.0, 0.0
-    dt1, dt2, T1 = 0.02 * t1, t1, 5 * t1
     while True:
         z = depth(t, z1, ze, t1, gamma)
         pts.append((t, z))
@@ -112,6 +111,10 @@ def standard_curve(z1, ze, t1, gamma=0.23):
         prev = z
         t += dt2
     return pts
+
+
+def standard_curve(z1, ze, t1, gamma=0.23):
+    return general_curve(z1, ze, t1, gamma, 0.02 * t1, t1, 5 * t1)
 
 
 def fmt(name, v):
@@ -151,26 +154,6 @@ if __name__ == '__main__':
     print("# Critical Shields at the range ends")
     for d in (4.0, 10.0, 20.0, 150.0, 2.0, 151.0):
         fmt(f'thetac({d})', shields_critical(d))
-
-
-def general_curve(z1, ze, t1, gamma, dt1, dt2, T1):
-    pts = []
-    t, prev = 0.0, 0.0
-    while True:
-        z = depth(t, z1, ze, t1, gamma)
-        pts.append((t, z))
-        prev = z
-        t += dt1
-        if not t <= T1:
-            break
-    while True:
-        z = depth(t, z1, ze, t1, gamma)
-        pts.append((t, z))
-        if len(pts) >= 5000 or abs(z - prev) / prev < 1e-6:
-            break
-        prev = z
-        t += dt2
-    return pts
 
 
 def live_bed_curve(z1, ze, t1, qs, p):
