@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "QtTestGuards.h"
 #include "untObservaciones.h"
 
 using taldor::output::TfrmObservaciones;
@@ -14,12 +15,9 @@ using taldor::output::TfrmObservaciones;
 class TestObservaciones : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void look();

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "QtTestGuards.h"
 #include "CaseRoads.h"
 #include "Modal.h"
 #include "ReportPainter.h"
@@ -122,12 +123,9 @@ QString ReportToPdf(const taldor::ProblemWizard& wizard, const Observations& ans
 class TestReporte : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void reportGoesThroughTheSeamAndPreviewsOnePage();

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "QtTestGuards.h"
 #include "CaseRoads.h"
 #include "Classification.h"
 #include "PageRows.h"
@@ -77,13 +78,10 @@ taldor::ResultsPage PageOf(const taldor::RecordedWindow& window) {
 class TestResultsPageView : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
         QLocale::setDefault(QLocale::c());
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void jetProblemsAfterARealCalculation_data();

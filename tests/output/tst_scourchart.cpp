@@ -16,6 +16,7 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "QtTestGuards.h"
 #include "CaseRoads.h"
 #include "ScourChart.h"
 
@@ -33,12 +34,9 @@ void ShowAll(ScourChart& chart, const taldor::ProblemWizard& wizard) {
 class TestScourChart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void presentationBeforeAnyCalculation();

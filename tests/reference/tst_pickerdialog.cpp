@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "QtTestGuards.h"
 #include "Modal.h"
 #include "PickerDialog.h"
 #include "Pickers.h"
@@ -49,12 +50,9 @@ QStringList Texts(QDialog* dialog) {
 class TestPickerDialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void chosenRowIsReturned_data();

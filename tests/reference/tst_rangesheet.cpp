@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "QtTestGuards.h"
 #include "Modal.h"
 #include "RangeSheet.h"
 #include "RangeSheets.h"
@@ -30,12 +31,9 @@ QString Heading(QDialog* sheet, const QString& name) {
 class TestRangeSheet : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression("^(?!This plugin does not support propagateSizeHints).*"));
-    }
+    void init() { taldor::testing::FailOnQtWarnings(); }
     void cleanup() {
-        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level widget leaked");
+        QVERIFY2(!taldor::testing::TopLevelWidgetsLeft(), "a top-level widget leaked");
     }
 
     void sheetsCaptionsAndCells_data();
