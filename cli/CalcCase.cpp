@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -186,12 +188,30 @@ Json Answer(const CaseInput& c, bool withSeries) {
 }  // namespace
 
 Json AnswerLine(const std::string& line, bool withSeries) {
+    // A case is at most two objects deep (the line and its boxes). Deeper input is refused while
+    // it is read, so that a line of a million brackets costs neither a million nested values in
+    // memory nor deep recursion when they are destroyed.
+    constexpr int kMaxDepth = 64;
+    bool tooDeep = false;
+    const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t event,
+                                                          Json&) {
+        if (depth >= kMaxDepth && (event == Json::parse_event_t::object_start ||
+                                   event == Json::parse_event_t::array_start)) {
+            tooDeep = true;
+            throw std::length_error("nesting");
+        }
+        return true;
+    };
     Json in;
     try {
-        in = Json::parse(line);
+        in = Json::parse(line, limitDepth);
     } catch (const Json::exception& e) {
         // Syntax errors, and numbers beyond the double range (1e400).
         return ShapeError(std::string("not valid JSON: ") + e.what());
+    } catch (const std::length_error&) {
+        if (!tooDeep) throw;
+        return ShapeError("not valid JSON here: objects and arrays nested more than " +
+                          std::to_string(kMaxDepth) + " deep");
     }
     CaseInput c;
     try {
