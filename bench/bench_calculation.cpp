@@ -5,10 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CalcCase.h"
 #include "RecordingView.h"
@@ -120,6 +123,27 @@ BENCHMARK(BM_VortexClearWater)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SpurDike)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProtectedSpurDike)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BridgePier)->Unit(benchmark::kMicrosecond);
+
+// The bare cost of a curve's points, the limit a whole calculation is measured against: the
+// scour-time law Z(t) = ze (1 - exp(ln(1 - z1/ze) (t/t1)^0.23)) in plain arithmetic at each of n
+// times, each point stored as the calculation stores it.
+void BM_CurvePointsOnly(benchmark::State& st) {
+    const auto n = static_cast<std::size_t>(st.range(0));
+    const double ze = 2.4, z1 = 0.8, t1 = 37.0, gamma = 0.23;
+    const double lnRest = std::log(1.0 - z1 / ze);
+    std::vector<std::pair<double, double>> points;
+    for (auto _ : st) {
+        points.clear();
+        points.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double t = 0.02 * t1 * static_cast<double>(i);
+            points.emplace_back(t, ze * (1.0 - std::exp(lnRest * std::pow(t / t1, gamma))));
+        }
+        benchmark::DoNotOptimize(points.data());
+    }
+    st.counters["curve_points"] = static_cast<double>(n);
+}
+BENCHMARK(BM_CurvePointsOnly)->Arg(5000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 // taldor-calc over a file of 10,000 cases, a mix of every road.
 void BM_CalcFile(benchmark::State& st) {

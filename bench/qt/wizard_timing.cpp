@@ -1,7 +1,8 @@
 // How long the calculation window takes: a new window built and shown ("New"), one whole case
 // driven through its widgets from the first answer to the Results page, "Calculation" with four
-// curves of 5000 points, and "Report" to a PDF file. Runs on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise. Usage: taldor-wizard-timing [RUNS]
+// curves of 5000 points, "Report" to a PDF file, and the memory an open window takes. Runs on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise. Usage: taldor-wizard-timing [RUNS]
+#include <malloc.h>
 #include <time.h>
 
 #include <QApplication>
@@ -11,6 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineSeries>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmapCache>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -19,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -30,6 +35,12 @@
 #include "untProbTipo.h"
 
 namespace {
+
+// Bytes handed out by the allocator and not yet freed.
+std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
 
 // The offscreen platform's notice for every window of fixed size.
 QtMessageHandler g_defaultHandler = nullptr;
@@ -228,5 +239,85 @@ int main(int argc, char** argv) {
     }
     messages.onDialog = nullptr;
     Report("Report to PDF, through the preview (1122)", report);
+
+    // Memory of an open window, as the frame holds it (a child of a workspace): twenty windows
+    // kept open at once, new and then calculated (the wide culvert's four curves of 5000 points,
+    // the Graphic page shown), against the heap in use before them; and a chart alone.
+    {
+        constexpr int kOpen = 20;
+        QMdiArea area;
+        area.resize(1200, 800);
+        area.show();
+        QApplication::processEvents();
+        QPixmapCache::clear();
+        const std::size_t before = HeapInUse();
+        const auto widgetsBefore = QApplication::allWidgets().size();
+        std::vector<QMdiSubWindow*> open;
+        for (int i = 0; i < kOpen; ++i) {
+            QMdiSubWindow* sub = area.addSubWindow(new TfrmProbTipo(&frame, nullptr));
+            sub->show();
+            QApplication::processEvents();
+            open.push_back(sub);
+        }
+        const std::size_t fresh = HeapInUse();
+        const auto widgetsPerWindow = (QApplication::allWidgets().size() - widgetsBefore) / kOpen;
+        for (QMdiSubWindow* sub : open) {
+            area.setActiveSubWindow(sub);
+            auto* w = static_cast<TfrmProbTipo*>(sub->widget());
+            QApplication::processEvents();
+            wizardroad::Follow(w, wideCulvert);
+            wizardroad::Type(w, "edtSediDiam90N3", "3");
+            wizardroad::Type(w, "edtSediAnguRepo", "29");
+            wizardroad::Click(w, "btnN3");
+            auto* pages = w->findChild<QTabWidget*>("pgReplanteo");
+            QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                              pages->tabBar()->tabRect(5).center());
+            QApplication::processEvents();
+        }
+        QPixmapCache::clear();
+        const std::size_t calculated = HeapInUse();
+        for (QMdiSubWindow* sub : open) delete sub;
+        QApplication::processEvents();
+        QPixmapCache::clear();
+        const std::size_t after = HeapInUse();
+
+        std::vector<taldor::output::ScourChart*> charts;
+        for (int i = 0; i < kOpen; ++i) {
+            auto* chart = new taldor::output::ScourChart(&area);
+            chart->resize(760, 300);
+            chart->show();
+            charts.push_back(chart);
+        }
+        QApplication::processEvents();
+        const std::size_t withCharts = HeapInUse();
+        std::vector<taldor::SeriesState> curves(4);
+        for (int k = 0; k < 4; ++k) {
+            curves[static_cast<std::size_t>(k)].title = "formula";
+            for (int i = 0; i < 5000; ++i) {
+                const double t = 0.2 * i;
+                curves[static_cast<std::size_t>(k)].points.push_back(
+                    {t, (k + 1) * (1 - std::exp(-std::pow(t + 1e-9, 0.23)))});
+            }
+        }
+        for (auto* chart : charts) {
+            for (int k = 0; k < 4; ++k) chart->showSeries(k, curves[static_cast<std::size_t>(k)]);
+            chart->repaint();
+        }
+        QApplication::processEvents();
+        const std::size_t filledCharts = HeapInUse();
+        for (auto* chart : charts) delete chart;
+
+        const auto kB = [](std::size_t a, std::size_t b) {
+            return (static_cast<double>(a) - static_cast<double>(b)) / kOpen / 1e3;
+        };
+        std::printf("%-46s %7.0f kB  (%lld widgets)\n", "memory per open window, new",
+                    kB(fresh, before), static_cast<long long>(widgetsPerWindow));
+        std::printf("%-46s %7.0f kB\n", "memory per open window, 122 calculated + chart",
+                    kB(calculated, before));
+        std::printf("%-46s %7.0f kB\n", "left per window after closing them", kB(after, before));
+        std::printf("%-46s %7.0f kB\n", "a chart alone, empty", kB(withCharts, after));
+        std::printf("%-46s %7.0f kB\n", "a chart alone, 4 x 5000 points shown",
+                    kB(filledCharts, after));
+    }
     return 0;
 }
