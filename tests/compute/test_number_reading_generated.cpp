@@ -84,7 +84,8 @@ TEST(NumberReadingGenerated, WellFormedNumbersOfEveryShape) {
         if (coin(rng) > 1) {
             s += coin(rng) > 1 ? 'e' : 'E';
             s += signs[coin(rng)];
-            s += coin(rng) == 0 ? digits(25) : std::to_string(std::uniform_int_distribution<int>(0, 400)(rng));
+            s += coin(rng) == 0 ? digits(25)
+                                : std::to_string(std::uniform_int_distribution<int>(0, 400)(rng));
         }
         Check(s);
         if (::testing::Test::HasFatalFailure()) return;
@@ -110,6 +111,26 @@ TEST(NumberReadingGenerated, ExtremeTexts) {
         "1e-320",
         "123456789012345678901234567890",
         "9007199254740993",  // halfway between two doubles
+        "inf",
+        "-inf",
+        "Infinity",
+        "nan",
+        "NaN",
+        "-nan(0x1)",  // what strtod would take
+        "0x10",
+        "0x1p3",
+        "0X1.8P1",  // hexadecimal
+        "1_000",
+        "1 000",
+        "1\n",
+        "\v1",
+        "1\f",           // separators and other blanks
+        "\xef\xbc\x91",  // full-width digit one
+        "\xd9\xa1",      // Arabic-Indic digit one
+        "1\xc2\xa0",     // no-break space
+        std::string("1\0"
+                    "2",
+                    3),  // a NUL inside
     };
     for (const std::string& s : cases) Check(s);
 }
