@@ -47,7 +47,7 @@ void PrepareNarrowCulvertTurbulence(ProblemState& s) {
     s.OutpInteRelaTurb = 0.3;
 }
 
-using DepthFormula = Real (*)(const ProblemState&);
+using DepthFormula = RoutineContext::DepthFormula;
 using GrainDepthFormula = Real (*)(const ProblemState&, Real);
 
 // The routine common to both culverts: slots 1 to 3 and the grain-dependent Hoffmans formula in
@@ -57,21 +57,16 @@ void RunCulvert(RoutineContext& ctx, const DepthFormula (&first)[3], GrainDepthF
     const Real r = s.OutpInteRelaTurb;
     const Real alpha = 1.0 + 3.0 * r;
     s.FlujCoefAlfa = alpha;
-    for (int k = 0; k < kSlotCount; ++k) {
-        if (!ctx.active(k)) {
-            ctx.setTitle(k, kInactive);
-            continue;
-        }
-        if (k < 3) {
-            SlotDepth(s, k) = first[k](s);
-        } else {
-            // The grain coefficient comes from a d90 read in this calculation only when
-            // Hoffmans is active.
-            const Real beta = GrainCoefficient(s.SediDiam90N3);
-            s.SediCoefGran = beta;
-            SlotDepth(s, k) = fourth(s, beta);
-        }
-        ctx.titleFromLabel(k);
+    ctx.evaluateSlots({first[0], first[1], first[2]});
+    if (ctx.active(3)) {
+        // The grain coefficient comes from a d90 read in this calculation only when Hoffmans is
+        // active.
+        const Real beta = GrainCoefficient(s.SediDiam90N3);
+        s.SediCoefGran = beta;
+        s.OutpErosMaxi4 = fourth(s, beta);
+        ctx.titleFromLabel(3);
+    } else {
+        ctx.setTitle(3, kInactive);
     }
     const Real h = s.FlujTiraRest, U = s.FlujVeloMedi, Uc = s.OutpVeloCritEros;
     if ((alpha * U).value() > Uc.value()) {

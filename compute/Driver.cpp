@@ -4,10 +4,12 @@
 
 #include "Classification.h"
 #include "CulvertProblems.h"
+#include "FormulaPanel.h"
 #include "JetProblems.h"
 #include "ModelProblem.h"
 #include "NumberReading.h"
 #include "PierProblems.h"
+#include "SlotOutputs.h"
 #include "SpurDikeProblems.h"
 #include "VortexProblems.h"
 
@@ -17,9 +19,9 @@ namespace {
 
 // The model problems the driver dispatches to.
 const std::array<const ModelProblem*, 9> kModelProblems = {
-    &kBridgePierProblem,        &kNarrowCulvertProblem,     &kVortexJumpProblem,
-    &kVortexGateProblem,        &kWideCulvertProblem,       &kProtectedSpurDikeProblem,
-    &kSpurDikeProblem,          &kStepProblem,              &kPlungingJetProblem,
+    &kBridgePierProblem, &kNarrowCulvertProblem, &kVortexJumpProblem,
+    &kVortexGateProblem, &kWideCulvertProblem,   &kProtectedSpurDikeProblem,
+    &kSpurDikeProblem,   &kStepProblem,          &kPlungingJetProblem,
 };
 
 // Adds the points of one curve to one series.
@@ -46,6 +48,19 @@ Real ReadBox(const InputSource& input, Box box) {
     const std::optional<double> v = ReadNumber(input.boxText(box));
     if (!v) throw InvalidBoxText{box};
     return Real(*v);
+}
+
+void RoutineContext::evaluateSlots(std::initializer_list<DepthFormula> formulas) {
+    int slot = 0;
+    for (const DepthFormula formula : formulas) {
+        if (active(slot)) {
+            SlotDepth(state, slot) = formula(state);
+            titleFromLabel(slot);
+        } else {
+            setTitle(slot, kInactive);
+        }
+        ++slot;
+    }
 }
 
 void RoutineContext::drawStandardCurve(int slot, Real ze) {

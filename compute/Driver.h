@@ -5,6 +5,7 @@
 //
 // The driver reaches the window only through the small interfaces below.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -76,6 +77,11 @@ public:
     void setTitle(int slot, const std::string& title) { m_series.setTitle(slot, title); }
     // Series k takes the caption of label k as its title.
     void titleFromLabel(int slot) { setTitle(slot, caption(slot)); }
+    // The depth formulas of the first slots, in slot order: an inactive slot's series is titled
+    // "inactive" and its depth keeps its earlier value; an active slot's depth is written and its
+    // series takes the slot's caption.
+    using DepthFormula = Real (*)(const ProblemState&);
+    void evaluateSlots(std::initializer_list<DepthFormula> formulas);
     // The standard scour-time curve, from z1 = h (the flow depth) at t1 = TiemCara to ze, drawn in
     // series k; the Graphic tab becomes visible.
     void drawStandardCurve(int slot, Real ze);

@@ -34,24 +34,7 @@ void PreparePierFactors(ProblemState& s) {
 
 void RunBridgePier(RoutineContext& ctx) {
     ProblemState& s = ctx.state;
-    for (int k = 0; k < 3; ++k) {
-        if (!ctx.active(k)) {
-            ctx.setTitle(k, kInactive);
-            continue;
-        }
-        switch (k) {
-            case 0:
-                s.OutpErosMaxi1 = BreusersPier(s);
-                break;
-            case 1:
-                s.OutpErosMaxi2 = Csu(s);
-                break;
-            default:
-                s.OutpErosMaxi3 = Johnson(s);
-                break;
-        }
-        ctx.titleFromLabel(k);
-    }
+    ctx.evaluateSlots({BreusersPier, Csu, Johnson});
     // The switch draws no curve of its own.
     ctx.setTitle(kFailureLengthSlot, kInactive);
 

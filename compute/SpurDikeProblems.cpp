@@ -40,24 +40,11 @@ void RunSpurDike(RoutineContext& ctx) {
     const Real h = s.FlujTiraRest, U = s.FlujVeloMedi, Uc = s.OutpVeloCritEros;
     const Real alphaD = DietzAmplificationUnprotected(s.EstrRelaCont);
     s.FlujCoefAlfaDiet = alphaD;
-    for (int k = 0; k < 3; ++k) {
-        if (!ctx.active(k)) {
-            ctx.setTitle(k, kInactive);
-            continue;
-        }
-        switch (k) {
-            case 0:
-                s.OutpErosMaxi1 = Ahmad(s);
-                break;
-            case 1:
-                s.OutpErosMaxi2 = Liu(s);
-                break;
-            default:
-                s.OutpErosMaxi3 = DietzDepth(h, alphaD, U, Uc);
-                break;
-        }
-        ctx.titleFromLabel(k);
-    }
+    // Dietz's depth with the amplification just written.
+    ctx.evaluateSlots({Ahmad, Liu, [](const ProblemState& st) {
+                           return DietzDepth(st.FlujTiraRest, st.FlujCoefAlfaDiet, st.FlujVeloMedi,
+                                             st.OutpVeloCritEros);
+                       }});
     // Breusers' form holds for live-bed scour only; otherwise its depth is 0, which the results
     // show as "inactive".
     const bool breusersApplies = U.value() > Uc.value();
